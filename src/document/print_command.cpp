@@ -1,0 +1,7 @@
+#include "document/print_command.h"
+
+namespace tamsu {
+
+void PrintCommand(App&) {}
+
+}  // namespace tamsu

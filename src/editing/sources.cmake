@@ -1,0 +1,6 @@
+# Edit commands, search, scroll-bar rule.
+list(APPEND TAMSU_CORE_SOURCES)
+list(APPEND TAMSU_WIN_SOURCES
+  editing/edit_commands.cpp
+  editing/input_dialog.cpp
+  editing/scroll_bar_rule.cpp)

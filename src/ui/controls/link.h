@@ -1,0 +1,28 @@
+// The link of the title strip: opens its target on the left button's press.
+#pragma once
+
+#include "ui/control.h"
+
+namespace tamsu {
+
+class Link : public Control {
+public:
+    using Control::Control;
+    ~Link() override;
+    bool Create(HWND parent) override;
+
+    bool opened() const { return opened_; }
+    bool hover() const { return hover_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    void Paint(HDC dc);
+    void Open();
+
+    bool opened_ = false;
+    bool hover_ = false;
+    HFONT font_ = nullptr;
+};
+
+}  // namespace tamsu

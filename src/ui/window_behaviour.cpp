@@ -1,0 +1,7 @@
+#include "ui/window_behaviour.h"
+
+namespace tamsu {
+
+bool PreTranslateWindowMessage(App&, MSG&) { return false; }
+
+}  // namespace tamsu

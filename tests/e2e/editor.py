@@ -1,0 +1,153 @@
+"""Drives the real TamsuNotepad.exe under Wine in the test run's Xvfb, as a user would.
+
+Each test starts its own editor process and ends only that process (by pid).
+Environment (set by CTest): TAMSU_EXE, TAMSU_WINE_DIR, TAMSU_SOURCE_DIR.
+"""
+import json
+import os
+import shlex
+import subprocess
+import tempfile
+import time
+
+EXE = os.environ.get("TAMSU_EXE", "")
+WINE_DIR = os.environ.get("TAMSU_WINE_DIR", "")
+PROBE = os.path.join(os.path.dirname(EXE), "probe.exe")
+
+
+def wine_env():
+    env = dict(os.environ)
+    with open(os.path.join(WINE_DIR, "env"), encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if line.startswith("export "):
+                key, _, value = line[len("export "):].partition("=")
+                env[key] = shlex.split(value)[0] if value else ""
+    return env
+
+
+ENV = wine_env() if WINE_DIR else dict(os.environ)
+
+
+def run(args, **kw):
+    return subprocess.run(args, env=ENV, capture_output=True, text=True, **kw)
+
+
+def xdotool(*args):
+    return run(["xdotool", *map(str, args)]).stdout.strip()
+
+
+def wait_until(predicate, timeout=20.0, step=0.1, what="condition"):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def to_windows_path(path):
+    """A Linux path as the editor sees it (Wine's Z: drive)."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def probe(*args):
+    out = run(["wine", PROBE, *args], timeout=60).stdout
+    return json.loads(out.strip().splitlines()[-1])
+
+
+class Editor:
+    """One running editor. Use as a context manager: the process is ended by pid."""
+
+    def __init__(self, cwd=None):
+        self.proc = subprocess.Popen(["wine", EXE], env=ENV, cwd=cwd or tempfile.gettempdir(),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.window = wait_until(self._find_window, timeout=60, what="the editor's window")
+        time.sleep(0.3)
+
+    def _find_window(self):
+        ids = xdotool("search", "--onlyvisible", "--class", "tamsunotepad.exe").split()
+        for wid in ids:
+            geometry = self.geometry(wid)
+            if geometry and geometry[2] == 660:
+                return wid
+        return None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.kill()
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait(timeout=30)
+
+    def wait_exit(self, timeout=20):
+        return self.proc.wait(timeout=timeout)
+
+    def geometry(self, wid=None):
+        """(x, y, width, height) of an X window."""
+        out = xdotool("getwindowgeometry", "--shell", wid or self.window)
+        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        if not values:
+            return None
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def state(self):
+        """The main window and its children as probe.exe reads them."""
+        return probe()
+
+    def edit_box(self, state=None):
+        """The document box: the visible multi-line Edit child."""
+        state = state or self.state()
+        for child in state["children"]:
+            if child["class"] == "Edit" and child["visible"] and child["style"] & 0x4:
+                return child
+        raise AssertionError("no document box")
+
+    def focus(self):
+        xdotool("windowfocus", "--sync", self.window)
+
+    def click(self, x, y, button=1):
+        """Clicks at a point of the window's client area (it has no frame)."""
+        gx, gy, _, _ = self.geometry()
+        xdotool("mousemove", "--sync", gx + x, gy + y)
+        time.sleep(0.1)
+        xdotool("click", button)
+
+    def press(self, x, y, button=1):
+        gx, gy, _, _ = self.geometry()
+        xdotool("mousemove", "--sync", gx + x, gy + y)
+        time.sleep(0.1)
+        xdotool("mousedown", button)
+
+    def release(self, button=1):
+        xdotool("mouseup", button)
+
+    def type(self, text):
+        self.focus()
+        xdotool("type", "--delay", 20, text)
+
+    def key(self, *keys):
+        self.focus()
+        xdotool("key", "--clearmodifiers", *keys)
+
+    def screenshot(self, path):
+        run(["import", "-window", "root", path], check=True)
+        return path
+
+
+def top_windows():
+    """Every visible top-level Windows window of the prefix (menus, dialogs, message boxes)."""
+    return probe("top")["windows"]
+
+
+def pixel(png, x, y):
+    """(r, g, b) of one pixel of a screenshot."""
+    out = subprocess.run(["convert", png, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"],
+                         capture_output=True, text=True, check=True).stdout
+    rgb = out.splitlines()[1].split("(")[1].split(")")[0].split(",")
+    return tuple(int(float(v)) for v in rgb[:3])

@@ -1,0 +1,128 @@
+// probe.exe: tells end-to-end tests what the editor's windows hold, as a user
+// would see them, from outside the editor's process. Prints one JSON object.
+//   probe.exe            the editor's main window and its children
+//   probe.exe top        every visible top-level window (menus, dialogs, boxes)
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& w) {
+    if (w.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+std::string Json(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::wstring TextOf(HWND hwnd) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &n)) return {};
+    std::wstring text(n + 1, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000, &got);
+    text.resize(got);
+    return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t buf[256] = {};
+    GetClassNameW(hwnd, buf, 256);
+    return buf;
+}
+
+std::string Describe(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    char head[512];
+    std::snprintf(head, sizeof head,
+                  "{\"hwnd\":%llu,\"x\":%ld,\"y\":%ld,\"w\":%ld,\"h\":%ld,\"visible\":%s,\"enabled\":%s,"
+                  "\"style\":%lu,\"exstyle\":%lu,",
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)), r.left, r.top,
+                  r.right - r.left, r.bottom - r.top, IsWindowVisible(hwnd) ? "true" : "false",
+                  IsWindowEnabled(hwnd) ? "true" : "false",
+                  static_cast<unsigned long>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    std::string out = head;
+    out += "\"class\":" + Json(Utf8(ClassOf(hwnd))) + ",\"text\":" + Json(Utf8(TextOf(hwnd)));
+    if (ClassOf(hwnd) == L"Edit") {
+        DWORD_PTR sel = 0, modified = 0;
+        SendMessageTimeoutW(hwnd, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 2000, &sel);
+        SendMessageTimeoutW(hwnd, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 2000, &modified);
+        char extra[128];
+        std::snprintf(extra, sizeof extra, ",\"selStart\":%u,\"selEnd\":%u,\"modified\":%s",
+                      static_cast<unsigned>(LOWORD(sel)), static_cast<unsigned>(HIWORD(sel)),
+                      modified ? "true" : "false");
+        out += extra;
+    }
+    return out;
+}
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
+    auto* out = reinterpret_cast<std::string*>(lp);
+    if (GetParent(hwnd) == nullptr) return TRUE;
+    if (out->back() != '[') *out += ",";
+    *out += Describe(hwnd) + "}";
+    return TRUE;
+}
+
+BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
+    auto* out = reinterpret_cast<std::string*>(lp);
+    if (!IsWindowVisible(hwnd)) return TRUE;
+    if (out->back() != '[') *out += ",";
+    *out += Describe(hwnd);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char extra[64];
+    std::snprintf(extra, sizeof extra, ",\"pid\":%lu}", static_cast<unsigned long>(pid));
+    *out += extra;
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string out;
+    if (argc > 1 && std::string(argv[1]) == "top") {
+        out = "{\"windows\":[";
+        EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&out));
+        out += "]}";
+    } else {
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        if (!main) {
+            std::puts("{\"found\":false}");
+            return 0;
+        }
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+        char head[128];
+        std::snprintf(head, sizeof head, "{\"found\":true,\"focus\":%llu,\"main\":",
+                      static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(info.hwndFocus)));
+        out = head + Describe(main) + "}," + "\"iconic\":" + (IsIconic(main) ? "true" : "false") + ",\"children\":[";
+        EnumChildWindows(main, CollectChild, reinterpret_cast<LPARAM>(&out));
+        out += "]}";
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+}
