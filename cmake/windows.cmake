@@ -64,6 +64,7 @@ endfunction()
 foreach(sub app ui document editing tools status)
   include(tests/${sub}/tests.cmake OPTIONAL)
 endforeach()
+include(bench/benchmarks.cmake)
 
 # probe.exe: lets end-to-end tests read the editor's windows from outside.
 add_executable(probe tests/support/probe.cpp)

@@ -1,6 +1,7 @@
 # Document state, save prompt, dialog object, file transfer, File commands, printing, font.
 list(APPEND TAMSU_CORE_SOURCES)
 list(APPEND TAMSU_WIN_SOURCES
+  document/common_dialog.cpp
   document/file_commands.cpp
   document/file_dialogs.cpp
   document/font_command.cpp
