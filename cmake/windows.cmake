@@ -44,7 +44,7 @@ add_library(tamsu_win_test_support STATIC
   tests/support/scripted_services.cpp
   tests/support/test_window.cpp)
 target_include_directories(tamsu_win_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(tamsu_win_test_support PUBLIC tamsu_win gtest)
+target_link_libraries(tamsu_win_test_support PUBLIC tamsu_win gtest version)
 target_compile_options(tamsu_win_test_support PRIVATE ${TAMSU_COMPILE_OPTIONS})
 
 # tamsu_win_test(name sources...): one Win32 test program per subsystem.
