@@ -38,6 +38,24 @@ ExternalProject_Add(windows
   DEPENDS libjpeg
   USES_TERMINAL_BUILD ON)
 
+# The fuzz targets, built with clang and libFuzzer; a short bounded run of each is a test.
+set(TAMSU_FUZZ_BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz)
+ExternalProject_Add(fuzz
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${TAMSU_FUZZ_BINARY_DIR}
+  CMAKE_ARGS -DTAMSU_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND "")
+function(tamsu_fuzz_target name)
+  set(seeds ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
+  set(work ${TAMSU_FUZZ_BINARY_DIR}/corpus/${name})
+  add_test(NAME fuzz.${name}
+    COMMAND ${CMAKE_COMMAND} -E env ${CMAKE_SOURCE_DIR}/scripts/run-fuzz.sh
+            ${TAMSU_FUZZ_BINARY_DIR}/fuzz_${name} ${work} ${seeds} ${TAMSU_FUZZ_SECONDS})
+endfunction()
+set(TAMSU_FUZZ_SECONDS 8 CACHE STRING "Seconds each fuzz target runs in the test suite")
+include(tests/fuzz/targets.cmake)
+
 set(TAMSU_EXE ${TAMSU_WIN_BINARY_DIR}/TamsuNotepad.exe)
 set(TAMSU_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 set(TAMSU_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)

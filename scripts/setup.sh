@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   wine wine64
   xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
-  locales dpkg-dev
+  locales dpkg-dev clang libclang-rt-14-dev
 )
 
 missing=()

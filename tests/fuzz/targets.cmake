@@ -1,0 +1,2 @@
+# One line per fuzz target; each runs for a few seconds in the test suite.
+tamsu_fuzz_target(cp936_offsets)
