@@ -1,0 +1,1 @@
+tamsu_core_test(status/status_text_test.cpp)

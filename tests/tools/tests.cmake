@@ -1,0 +1,1 @@
+tamsu_core_test(tools/shell_texts_test.cpp)
