@@ -1,3 +1,5 @@
+#include <winsock2.h>
+
 #include "status/host_network.h"
 
 #include <algorithm>

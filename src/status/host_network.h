@@ -1,13 +1,14 @@
 // The machine's addresses and dial-up state, as the real services read them.
 #pragma once
 
-#include <winsock2.h>
 #include <windows.h>
 #include <ras.h>
 
 #include <functional>
 #include <string>
 #include <vector>
+
+struct hostent;
 
 namespace tamsu {
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <winsock2.h>
+#include <windows.h>
 #include <iphlpapi.h>
 #include <raserror.h>
 

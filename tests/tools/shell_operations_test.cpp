@@ -2,6 +2,9 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
 
 #include <fstream>
 #include <sstream>
@@ -163,6 +166,32 @@ TEST(OpenAddress, OpensAPathWithItsProgram) {
     }
     OpenAddress(WideToCp936(script));
     EXPECT_EQ(WaitForContent(folder.path() + L"\\out.txt", 5000), "opened\r\n");
+}
+
+// Processes this test program started, directly or through the shell.
+std::vector<DWORD> ChildProcesses() {
+    std::vector<DWORD> children;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (entry.th32ParentProcessID == GetCurrentProcessId()) children.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return children;
+}
+
+TEST(OpenAddress, NothingOpensForAnEmptyOrUnopenableAddress) {
+    const std::vector<DWORD> before = ChildProcesses();
+    for (const char* address : {"", "tamsu-no-such-scheme-x7://nothing", "Z:\\no\\such\\file.tamsu"}) {
+        OpenAddress(address);
+        Sleep(1000);
+        const std::vector<DWORD> after = ChildProcesses();
+        for (DWORD pid : after) {
+            if (std::find(before.begin(), before.end(), pid) != before.end()) continue;
+            ADD_FAILURE() << "\"" << address << "\" started process " << pid;
+            EndProcess(pid);
+        }
+    }
 }
 
 // A scripted Windows for ShutDownSystem: what it was asked, in order.
