@@ -2,9 +2,14 @@
 // would see them, from outside the editor's process. Prints one JSON object.
 //   probe.exe            the editor's main window and its children
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
+//   probe.exe command N  posts menu entry N's command (20000 + N) to the main window
+//   probe.exe processes  every process of the prefix: pid, parent pid, exe name
+//   probe.exe kill PID   ends that one process
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -98,9 +103,46 @@ BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+int Processes() {
+    std::string out = "{\"processes\":[";
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (out.back() != '[') out += ",";
+        char head[96];
+        std::snprintf(head, sizeof head, "{\"pid\":%lu,\"parent\":%lu,\"exe\":",
+                      static_cast<unsigned long>(entry.th32ProcessID),
+                      static_cast<unsigned long>(entry.th32ParentProcessID));
+        out += head + Json(Utf8(entry.szExeFile)) + "}";
+    }
+    CloseHandle(snapshot);
+    out += "]}";
+    std::puts(out.c_str());
+    return 0;
+}
+
+// Commands that act rather than read: each prints {"ok":true|false}.
+int Act(const std::string& verb, unsigned long value) {
+    bool ok = false;
+    if (verb == "command") {
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        ok = main && PostMessageW(main, WM_COMMAND, 20000 + value, 0);
+    } else if (verb == "kill") {
+        if (HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, value)) {
+            ok = TerminateProcess(h, 1) && WaitForSingleObject(h, 10000) == WAIT_OBJECT_0;
+            CloseHandle(h);
+        }
+    }
+    std::puts(ok ? "{\"ok\":true}" : "{\"ok\":false}");
+    return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "processes") return Processes();
+    if (argc > 2) return Act(argv[1], std::strtoul(argv[2], nullptr, 10));
     std::string out;
     if (argc > 1 && std::string(argv[1]) == "top") {
         out = "{\"windows\":[";

@@ -1,0 +1,6 @@
+tamsu_core_test(status/status_text_test.cpp)
+tamsu_win_test(status_tests status/status_lines_test.cpp status/host_network_test.cpp)
+if(WIN32)
+  target_link_libraries(status_tests PRIVATE iphlpapi)
+endif()
+tamsu_e2e_test(status_lines e2e/status_lines_test.py)
