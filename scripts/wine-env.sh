@@ -12,6 +12,10 @@ export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 
 case "$cmd" in
 start)
+  # A display this run started before is kept: starting twice leaks nothing.
+  if [ -f "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null && [ -f "$dir/env" ]; then
+    exit 0
+  fi
   # A free display number: the first without a lock file.
   n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
