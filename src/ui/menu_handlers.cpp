@@ -57,6 +57,7 @@ int Shifted(int value, double offset) { return static_cast<int>(static_cast<doub
 
 void PopupMenu(ControlModel& ui, size_t top, std::optional<int> x, std::optional<int> y) {
     const std::vector<PopupItem> items = PopupItems(ui.layout().menu, top);
+    if (items.empty()) return;  // an entry without items shows nothing
     const ControlLayout* styleLayout = FindControl(ui.layout(), ControlId::超级菜单1);
     HBRUSH background =
         styleLayout ? CreateSolidBrush(static_cast<COLORREF>(styleLayout->menuStyle.colors[5])) : nullptr;

@@ -63,6 +63,11 @@ class WindowBehaviour(unittest.TestCase):
             self.assertEqual(ed.edit_box(state)["text"], "abc\r\n")
             self.assertTrue(state["main"]["visible"])
 
+    def test_the_close_button_ends_the_program_with_0(self):
+        with Editor() as ed:
+            ed.click(640, 8)
+            self.assertEqual(ed.wait_exit(), 0)
+
 
 if __name__ == "__main__":
     unittest.main()
