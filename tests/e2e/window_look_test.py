@@ -38,7 +38,12 @@ class WindowLook(unittest.TestCase):
     def test_strips_box_buttons_pictures_hot_close_fold_and_unfold(self):
         with Editor() as ed:
             gx, gy, _, _ = ed.geometry()
-            png = self.shot(ed, "start")
+
+            def painted():
+                png = self.shot(ed, "start")
+                return png if self.at(ed, png, 330, 240) == BOX and self.at(ed, png, 640, 8) != (0, 0, 0) else None
+
+            png = wait_until(painted, timeout=10, what="the window painted")
             # Red strips at the top and, the background tiled, at the bottom.
             self.assertTrue(close_to(self.at(ed, png, 355, 15), DARKEST_RED), self.at(ed, png, 355, 15))
             self.assertTrue(close_to(self.at(ed, png, 252, 475), DARKEST_RED), self.at(ed, png, 252, 475))
