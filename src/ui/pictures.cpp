@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 #include <cstdint>
+#include <cstdio>  // jpeglib.h needs FILE
 #include <cstdlib>
 #include <utility>
 
