@@ -241,6 +241,37 @@ TEST(Link, ColoursFollowThePointerAndTheCommandLineIsCutAtItsArgument) {
     for (const auto& c : cases) EXPECT_EQ(WebPageCommandLine(c.registered, L"http://t/"), c.line);
 }
 
+TEST(Link, OpensItsTargetOnThePressAndShowsItOpened) {
+    PointerAway();
+    wchar_t dir[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, dir);
+    const std::wstring batch = std::wstring(dir) + L"tamsu_link_target.bat";
+    const std::wstring marker = std::wstring(dir) + L"tamsu_link_opened.txt";
+    DeleteFileW(marker.c_str());
+    {
+        const std::string script = "@echo opened> \"" + WideToCp936(marker) + "\"\r\n";
+        HANDLE f = CreateFileW(batch.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(f, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(f, script.data(), static_cast<DWORD>(script.size()), &written, nullptr);
+        CloseHandle(f);
+    }
+    WindowLayout layout = MainWindowLayout();
+    for (auto& c : layout.controls)
+        if (c.id == ControlId::超级链接框1) c.link.target = WideToCp936(batch);
+    RecordingWindow w(layout);
+    auto* link = dynamic_cast<Link*>(w.ui.Find(ControlId::超级链接框1));
+    ASSERT_NE(link, nullptr);
+    SendMessageW(link->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));  // no release
+    EXPECT_TRUE(link->opened());
+    EXPECT_EQ(link->TextColour(), static_cast<COLORREF>(link->layout().link.openedColor));
+    const DWORD end = GetTickCount() + 15000;
+    while (GetFileAttributesW(marker.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount() < end) Sleep(50);
+    EXPECT_NE(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES) << "the target ran";
+    DeleteFileW(marker.c_str());
+    DeleteFileW(batch.c_str());
+}
+
 TEST(TitleStrip, FoldUnfoldAndMinimiseThroughTheButtons) {
     PointerAway();
     TestWindow w;
