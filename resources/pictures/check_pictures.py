@@ -34,6 +34,7 @@ EXPECTED = {
     "minimize_hot.bmp": ("BMP", 29, 17),
     "close_normal.gif": ("GIF", 42, 17),
     "close_hot.bmp": ("BMP", 42, 17),
+    "link.cur": ("CUR", 32, 32),
     "preview.png": ("PNG", 660, 483),
 }
 

@@ -392,6 +392,59 @@ def write_bmp(img, name):
         f.write(fileheader + info + data)
 
 
+# ------------------------------------------------------------ link pointer
+
+LINK_HOTSPOT = (11, 1)
+
+
+def link_pointer_mask():
+    """A pointing hand, index finger up, as a 32 x 32 coverage mask."""
+    m = Image.new("1", (32, 32), 0)
+    d = ImageDraw.Draw(m)
+    d.rounded_rectangle([9, 1, 13, 17], radius=2, fill=1)      # index finger
+    d.rounded_rectangle([13, 9, 17, 18], radius=2, fill=1)     # three more,
+    d.rounded_rectangle([17, 10, 21, 18], radius=2, fill=1)    # each a little
+    d.rounded_rectangle([21, 11, 25, 19], radius=2, fill=1)    # shorter
+    d.rounded_rectangle([9, 15, 25, 28], radius=4, fill=1)     # palm
+    d.polygon([(9, 18), (5, 14), (3, 15), (3, 18), (9, 26)], fill=1)  # thumb
+    return m
+
+
+def write_cursor(mask, hotspot, name):
+    """One monochrome cursor: white inside, a black rim, transparent outside.
+    1-bit DIB with a two-colour table, XOR rows then AND rows, bottom-up."""
+    w, h = mask.size
+    inside = [[mask.getpixel((x, y)) == 1 for x in range(w)] for y in range(h)]
+
+    def rim(x, y):
+        return any(not (0 <= x + dx < w and 0 <= y + dy < h) or
+                   not inside[y + dy][x + dx]
+                   for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+
+    stride = ((w + 31) // 32) * 4
+    xor_rows, and_rows = [], []
+    for y in range(h - 1, -1, -1):
+        xor_bits = and_bits = 0
+        for x in range(w):
+            bit = 1 << (w - 1 - x)
+            if not inside[y][x]:
+                and_bits |= bit               # screen shows through
+            elif not rim(x, y):
+                xor_bits |= bit               # white
+        xor_rows.append(xor_bits.to_bytes(w // 8, "big").ljust(stride, b"\0"))
+        and_rows.append(and_bits.to_bytes(w // 8, "big").ljust(stride, b"\0"))
+    bits = b"".join(xor_rows) + b"".join(and_rows)
+    header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 1, 0, len(bits),
+                         0, 0, 2, 0)
+    colours = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
+    image = header + colours + bits
+    cursordir = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, hotspot[0],
+                        hotspot[1], len(image), 6 + 16)
+    with open(out(name), "wb") as f:
+        f.write(cursordir + entry + image)
+
+
 def save_jpeg(img, name):
     img.convert("RGB").save(out(name), format="JPEG", quality=90,
                             subsampling=0, progressive=False, optimize=False)
@@ -442,6 +495,7 @@ def main():
     write_bmp(minimize(BLUE_TOP, BLUE_BOTTOM), "minimize_hot.bmp")
     save_gif(close(DARK_TOP, DARK_BOTTOM), "close_normal.gif")
     write_bmp(close(RED_TOP, RED_BOTTOM), "close_hot.bmp")
+    write_cursor(link_pointer_mask(), LINK_HOTSPOT, "link.cur")
     preview()
 
 

@@ -41,6 +41,8 @@ public:
     virtual HBRUSH OnCtlColor(HDC) { return nullptr; }
     // A command notification from this control's window (WM_COMMAND code).
     virtual void OnCommand(int) {}
+    // The parent's request to draw this owner-drawn control; false: not handled.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
 
 protected:
     // Windows created for controls carry their Control in GWLP_USERDATA.

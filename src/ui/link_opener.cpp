@@ -22,18 +22,23 @@ std::wstring RegisteredWebCommand() {
 
 }  // namespace
 
+std::wstring WebPageCommandLine(const std::wstring& registered, const std::wstring& target) {
+    std::wstring command = registered;
+    size_t cut = command.find(L"\"%1\"");
+    if (cut == std::wstring::npos) cut = command.find(L"%1");
+    if (cut != std::wstring::npos) command.resize(cut);
+    return command + L" " + target;
+}
+
 bool OpenLinkTarget(const std::string& target) {
     const std::wstring wide = Cp936ToWide(target);
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOW));
     if (result > 32) return true;
 
-    std::wstring command = RegisteredWebCommand();
-    if (command.empty()) return false;
-    size_t cut = command.find(L"\"%1\"");
-    if (cut == std::wstring::npos) cut = command.find(L"%1");
-    if (cut != std::wstring::npos) command.resize(cut);
-    command += L" " + wide;
+    const std::wstring registered = RegisteredWebCommand();
+    if (registered.empty()) return false;
+    std::wstring command = WebPageCommandLine(registered, wide);
     // WinExec takes an ANSI command line; CreateProcessW is its wide equivalent.
     STARTUPINFOW si{};
     si.cb = sizeof si;

@@ -1,7 +1,8 @@
 # Layout, control model, control kinds and their look, menus, title strip.
 list(APPEND TAMSU_CORE_SOURCES
   ui/window_layout.cpp
-  ui/cp936_offsets.cpp)
+  ui/cp936_offsets.cpp
+  ui/menu_tree.cpp)
 list(APPEND TAMSU_WIN_SOURCES
   ui/control.cpp
   ui/control_model.cpp
@@ -16,6 +17,7 @@ list(APPEND TAMSU_WIN_SOURCES
   ui/font_factory.cpp
   ui/link_opener.cpp
   ui/menu_handlers.cpp
+  ui/menu_style.cpp
   ui/pictures.cpp
   ui/title_strip.cpp
   ui/window_behaviour.cpp)

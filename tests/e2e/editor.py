@@ -111,16 +111,19 @@ class Editor:
     def focus(self):
         xdotool("windowfocus", "--sync", self.window)
 
-    def click(self, x, y, button=1):
-        """Clicks at a point of the window's client area (it has no frame)."""
+    def move(self, x, y):
+        """Puts the pointer at a point of the window's client area (it has no frame)."""
         gx, gy, _, _ = self.geometry()
-        xdotool("mousemove", "--sync", gx + x, gy + y)
+        move_pointer(gx + x, gy + y)
+
+    def click(self, x, y, button=1):
+        """Clicks at a point of the window's client area."""
+        self.move(x, y)
         time.sleep(0.1)
         xdotool("click", button)
 
     def press(self, x, y, button=1):
-        gx, gy, _, _ = self.geometry()
-        xdotool("mousemove", "--sync", gx + x, gy + y)
+        self.move(x, y)
         time.sleep(0.1)
         xdotool("mousedown", button)
 
@@ -140,6 +143,20 @@ class Editor:
         return path
 
 
+def pointer():
+    """(x, y) of the pointer on the screen."""
+    out = xdotool("getmouselocation", "--shell")
+    values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+    return int(values["X"]), int(values["Y"])
+
+
+def move_pointer(x, y):
+    """Moves the pointer to a screen point and waits until it is there.
+    (xdotool's --sync waits about 15 s when the pointer is already there.)"""
+    if pointer() != (x, y):
+        xdotool("mousemove", "--sync", x, y)
+
+
 def top_windows():
     """Every visible top-level Windows window of the prefix (menus, dialogs, message boxes)."""
     return probe("top")["windows"]
@@ -151,3 +168,10 @@ def pixel(png, x, y):
                          capture_output=True, text=True, check=True).stdout
     rgb = out.splitlines()[1].split("(")[1].split(")")[0].split(",")
     return tuple(int(float(v)) for v in rgb[:3])
+
+
+def pixels(png, x, y, w, h):
+    """Every (r, g, b) of a rectangle of a screenshot, row by row."""
+    raw = subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "rgb:-"],
+                         capture_output=True, check=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]

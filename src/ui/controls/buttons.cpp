@@ -5,27 +5,51 @@
 
 #include "ui/control_model.h"
 #include "ui/cp936_conversion.h"
-#include "ui/pictures.h"
 
 namespace tamsu {
 namespace {
+
 constexpr wchar_t kImageButtonClass[] = L"TamsuImageButton";
+constexpr int kTooltipMaxWidth = 400;
+
+bool CommonControlsReady() {
+    static const bool ready = [] {
+        INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&init) != FALSE;
+    }();
+    return ready;
 }
 
+void FillColour(HDC dc, const RECT& r, COLORREF colour) {
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+void FrameColour(HDC dc, const RECT& r, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FrameRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ picture push button
+
 PicturePushButton::~PicturePushButton() {
-    if (picture_) DeleteObject(picture_);
+    if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
 bool PicturePushButton::Create(HWND parent) {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_PUSHBUTTON;
+    CommonControlsReady();
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_OWNERDRAW;
     if (layout_.takesFocus) style |= WS_TABSTOP;
-    picture_ = LoadPictureResource(layout_.button.picture);
-    if (picture_) style |= BS_BITMAP;
+    picture_ = LoadPicture(layout_.button.picture);
     HWND hwnd = CreateWindowExW(0, L"BUTTON", L"", style, layout_.x, layout_.y, layout_.width, layout_.height,
                                 parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return false;
     Attach(hwnd);
-    if (picture_) SendMessageW(hwnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
+    buttonProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PicturePushButton::SubclassProc)));
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
@@ -39,7 +63,7 @@ bool PicturePushButton::Create(HWND parent) {
         ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
         ti.lpszText = tip.data();
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipMaxWidth);
     }
     return true;
 }
@@ -48,10 +72,61 @@ void PicturePushButton::OnCommand(int code) {
     if (code == BN_CLICKED) model_.RaiseEvent(id(), EventKind::Clicked);
 }
 
-ImageButton::~ImageButton() {
-    if (normal_) DeleteObject(normal_);
-    if (hot_) DeleteObject(hot_);
+// The two stored pictures (normal and pressed) are one image; hot has none of
+// its own. Normal stands on the first stored colour, hot and pressed on the
+// second, pressed with the picture one pixel down and right in a dark frame.
+bool PicturePushButton::OnDrawItem(const DRAWITEMSTRUCT& draw) {
+    if (draw.CtlType != ODT_BUTTON) return false;
+    HDC dc = draw.hDC;
+    const RECT r = draw.rcItem;
+    const bool pressed = (draw.itemState & ODS_SELECTED) != 0;
+    const auto& colours = layout_.button;
+    FillColour(dc, r, static_cast<COLORREF>((pressed || hot_) ? colours.backColor2 : colours.backColor1));
+    const int shift = pressed ? 1 : 0;
+    picture_.Draw(dc, r.left + shift, r.top + shift);
+    if (pressed) {
+        FrameColour(dc, r, static_cast<COLORREF>(colours.textColor));
+    } else if (hot_) {
+        RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+        FrameColour(dc, inner, static_cast<COLORREF>(colours.backColor2));
+    }
+    if ((draw.itemState & ODS_FOCUS) && !(draw.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &focus);
+    }
+    return true;
 }
+
+LRESULT CALLBACK PicturePushButton::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<PicturePushButton*>(FromWindow(hwnd));
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    switch (msg) {
+        case WM_MOUSEMOVE:
+            if (!self->hot_) {
+                self->hot_ = true;
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
+                TrackMouseEvent(&track);
+                InvalidateRect(hwnd, nullptr, FALSE);
+            }
+            break;
+        case WM_MOUSELEAVE:
+            self->hot_ = false;
+            InvalidateRect(hwnd, nullptr, FALSE);
+            break;
+        case WM_LBUTTONDBLCLK:
+            // An owner-drawn button reports a double click instead of a second
+            // click; a push button presses again.
+            msg = WM_LBUTTONDOWN;
+            break;
+        default:
+            break;
+    }
+    return CallWindowProcW(self->buttonProc_, hwnd, msg, wp, lp);
+}
+
+// ------------------------------------------------------------------ image button
 
 bool ImageButton::Create(HWND parent) {
     static const bool registered = [] {
@@ -63,8 +138,8 @@ bool ImageButton::Create(HWND parent) {
         return RegisterClassW(&wc) != 0;
     }();
     if (!registered) return false;
-    normal_ = LoadPictureResource(layout_.image.normal);
-    hot_ = LoadPictureResource(layout_.image.hot);
+    normal_ = LoadPicture(layout_.image.normal);
+    hot_ = LoadPicture(layout_.image.hot);
     HWND hwnd = CreateWindowExW(0, kImageButtonClass, L"", WS_CHILD | WS_CLIPSIBLINGS, layout_.x, layout_.y,
                                 layout_.width, layout_.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return false;
@@ -85,21 +160,16 @@ void ImageButton::SetState(State s) {
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+// Only pictures: the window's background where they leave room, the hot
+// picture while hot or pressed when there is one, and, pressed having no
+// picture of its own, that picture one pixel down and right.
 void ImageButton::Paint(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);
     model_.PaintWindowBackground(dc, hwnd_, client);
-    HBITMAP picture = (state_ != State::Normal && hot_) ? hot_ : normal_;
-    if (!picture) return;
-    BITMAP bm{};
-    GetObjectW(picture, sizeof bm, &bm);
-    HDC mem = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(mem, picture);
-    // Pressed has no picture of its own: the hot picture shifted by one pixel.
+    const Picture& picture = (state_ != State::Normal && hot_) ? hot_ : normal_;
     const int shift = state_ == State::Pressed ? 1 : 0;
-    BitBlt(dc, shift, shift, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
+    picture.Draw(dc, shift, shift);
 }
 
 LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -113,33 +183,37 @@ LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             EndPaint(hwnd_, &ps);
             return 0;
         }
-        case WM_MOUSEMOVE:
-            if (!PointerInside(lp)) {
-                if (!(wp & MK_LBUTTON)) {
-                    ReleaseCapture();
-                    SetState(State::Normal);
-                } else {
-                    SetState(State::Hot);
-                }
-            } else {
+        case WM_MOUSEMOVE: {
+            const bool held = (wp & MK_LBUTTON) != 0;
+            if (PointerInside(lp)) {
+                // Moving onto the button captures the mouse until it leaves.
                 if (GetCapture() != hwnd_) SetCapture(hwnd_);
-                SetState((wp & MK_LBUTTON) ? State::Pressed : State::Hot);
+                SetState(held ? (pressBegan_ ? State::Pressed : State::Normal) : State::Hot);
+            } else if (held && pressBegan_) {
+                SetState(State::Normal);  // keeps the capture: the press may come back
+            } else if (GetCapture() == hwnd_) {
+                ReleaseCapture();
+            } else {
+                SetState(State::Normal);
             }
             return 0;
+        }
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            SetCapture(hwnd_);
+            if (GetCapture() != hwnd_) SetCapture(hwnd_);
+            pressBegan_ = true;
             SetState(State::Pressed);
             return 0;
         case WM_LBUTTONUP: {
-            const bool inside = PointerInside(lp);
-            const bool wasPressed = state_ == State::Pressed;
-            ReleaseCapture();
+            const bool click = pressBegan_ && PointerInside(lp);
+            pressBegan_ = false;
+            if (GetCapture() == hwnd_) ReleaseCapture();
             SetState(State::Normal);
-            if (inside && wasPressed) model_.RaiseEvent(id(), EventKind::Clicked);
+            if (click) model_.RaiseEvent(id(), EventKind::Clicked);
             return 0;
         }
         case WM_CAPTURECHANGED:
+            pressBegan_ = false;
             SetState(State::Normal);
             return 0;
         default:

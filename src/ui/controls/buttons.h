@@ -3,25 +3,35 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/pictures.h"
 
 namespace tamsu {
 
+// A push button that shows its picture in its own size instead of a caption,
+// drawn by the program, with a tooltip.
 class PicturePushButton : public Control {
 public:
     using Control::Control;
     ~PicturePushButton() override;
     bool Create(HWND parent) override;
     void OnCommand(int code) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& draw) override;
+
+    bool hot() const { return hot_; }
+    HWND tooltip() const { return tooltip_; }
 
 private:
-    HBITMAP picture_ = nullptr;
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
+
+    Picture picture_;
     HWND tooltip_ = nullptr;
+    WNDPROC buttonProc_ = nullptr;
+    bool hot_ = false;
 };
 
 class ImageButton : public Control {
 public:
     using Control::Control;
-    ~ImageButton() override;
     bool Create(HWND parent) override;
 
     enum class State { Normal, Hot, Pressed };
@@ -34,9 +44,10 @@ private:
     void SetState(State s);
     bool PointerInside(LPARAM lp) const;
 
-    HBITMAP normal_ = nullptr;
-    HBITMAP hot_ = nullptr;
+    Picture normal_;
+    Picture hot_;
     State state_ = State::Normal;
+    bool pressBegan_ = false;  // the left button went down on this button
 };
 
 }  // namespace tamsu

@@ -14,7 +14,6 @@ Label::Label(const ControlLayout& layout, ControlModel& model) : Control(layout,
 
 Label::~Label() {
     if (font_) DeleteObject(font_);
-    if (background_) DeleteObject(background_);
 }
 
 bool Label::Create(HWND parent) {
@@ -28,7 +27,7 @@ bool Label::Create(HWND parent) {
     }();
     if (!registered) return false;
     if (layout_.label.hasFont) font_ = CreateLayoutFont(layout_.label.font);
-    background_ = LoadPictureResource(layout_.label.backPicture);
+    background_ = LoadPicture(layout_.label.backPicture);
     const DWORD ex = transparent() ? WS_EX_TRANSPARENT : 0;
     HWND hwnd = CreateWindowExW(ex, kClassName, Cp936ToWide(text_).c_str(), WS_CHILD | WS_CLIPSIBLINGS, layout_.x,
                                 layout_.y, layout_.width, layout_.height, parent, nullptr,
@@ -59,11 +58,10 @@ void Label::SetText(int prop, const std::string& value) {
 void Label::Paint(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    if (transparent() || !background_) {
-        model_.PaintWindowBackground(dc, hwnd_, client);
-    } else {
-        TileBitmap(dc, background_, client, 0, 0);
-    }
+    // A transparent label has no background of its own: the window's shows
+    // through. A plain one without its picture shows the window's as well.
+    if (transparent() || !background_ || background_.hasAlpha()) model_.PaintWindowBackground(dc, hwnd_, client);
+    if (!transparent()) background_.Tile(dc, client, 0, 0);
     if (text_.empty()) return;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, static_cast<COLORREF>(layout_.label.textColor));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/pictures.h"
 
 namespace tamsu {
 
@@ -23,7 +24,7 @@ private:
 
     std::string text_;
     HFONT font_ = nullptr;
-    HBITMAP background_ = nullptr;
+    Picture background_;
 };
 
 }  // namespace tamsu

@@ -13,12 +13,14 @@ public:
 
     bool opened() const { return opened_; }
     bool hover() const { return hover_; }
+    // The colour the text is drawn in now: hover, else opened, else normal.
+    COLORREF TextColour() const;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     void Paint(HDC dc);
-    void Open();
+    void SetHover(bool hover);
 
     bool opened_ = false;
     bool hover_ = false;

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "resources/resource_ids.h"
 #include "ui/control_model.h"
 #include "ui/cp936_conversion.h"
-#include "ui/pictures.h"
+#include "ui/menu_style.h"
 
 namespace tamsu {
 namespace {
@@ -34,7 +33,6 @@ MainWindowControl::MainWindowControl(const ControlLayout& layout, ControlModel& 
     : Control(layout, model), windowState_(model.layout().window.windowState) {}
 
 MainWindowControl::~MainWindowControl() {
-    if (background_) DeleteObject(background_);
     if (bigIcon_) DestroyIcon(bigIcon_);
     if (smallIcon_) DestroyIcon(smallIcon_);
 }
@@ -52,12 +50,11 @@ bool MainWindowControl::Create(HWND) {
     Attach(hwnd);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindowControl::WindowProc));
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    background_ = LoadPictureResource(settings.backPicture);
-    bigIcon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    smallIcon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON),
-                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
+    background_ = LoadPicture(settings.backPicture);
+    // Big and small icon from the layout's icon picture; without one the
+    // window keeps the class's (none).
+    bigIcon_ = LoadIconPicture(settings.icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    smallIcon_ = LoadIconPicture(settings.icon, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
     if (bigIcon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     return true;
@@ -116,7 +113,7 @@ void MainWindowControl::PaintBackground(HDC dc, HWND child, const RECT& area) {
     FillRect(dc, &area, back);
     DeleteObject(back);
     // Tiled from the window's top-left corner: child coordinates shift the origin.
-    TileBitmap(dc, background_, area, -origin.x, -origin.y);
+    background_.Tile(dc, area, -origin.x, -origin.y);
 }
 
 LRESULT MainWindowControl::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -131,12 +128,28 @@ LRESULT MainWindowControl::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_COMMAND: {
-            if (lp == 0 && HIWORD(wp) == 0 && LOWORD(wp) >= kFirstMenuCommand) {
-                model_.RaiseMenuCommand(LOWORD(wp) - kFirstMenuCommand);
+            if (lp == 0 && HIWORD(wp) == 0) {
+                if (const auto entry = MenuEntryOfCommand(model_.layout().menu, LOWORD(wp)))
+                    model_.RaiseMenuCommand(*entry);
                 return 0;
             }
             if (Control* child = model_.FromWindow(reinterpret_cast<HWND>(lp))) child->OnCommand(HIWORD(wp));
             return 0;
+        }
+        case WM_MEASUREITEM: {
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            if (measure.CtlType == ODT_MENU && MeasureMenuItem(hwnd_, measure)) return TRUE;
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+        }
+        case WM_DRAWITEM: {
+            const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            if (draw.CtlType == ODT_MENU) {
+                const ControlLayout* style = FindControl(model_.layout(), ControlId::超级菜单1);
+                if (style && DrawMenuItem(style->menuStyle, draw)) return TRUE;
+            } else if (Control* child = model_.FromWindow(draw.hwndItem)) {
+                if (child->OnDrawItem(draw)) return TRUE;
+            }
+            return DefWindowProcW(hwnd_, msg, wp, lp);
         }
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/menu_tree.h"
+#include "ui/pictures.h"
 
 namespace tamsu {
 
 // Posted to MainWindow to destroy it from the message loop.
 constexpr UINT kDestroyRequestMessage = WM_APP + 1;
-// Menu items carry command numbers from here on: 20000 + entry index.
-constexpr UINT kFirstMenuCommand = 20000;
 
 class MainWindowControl : public Control {
 public:
@@ -31,7 +31,7 @@ private:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
     int windowState_;
-    HBITMAP background_ = nullptr;
+    Picture background_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
 };
