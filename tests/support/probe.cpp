@@ -6,6 +6,7 @@
 //   probe.exe processes  every process of the prefix: pid, parent pid, exe name
 //   probe.exe kill PID   ends that one process
 #include <windows.h>
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -122,6 +123,35 @@ int Processes() {
     return 0;
 }
 
+// The editor's GUI objects and private bytes. GetGuiResources is a stub in
+// Wine (0, ERROR_CALL_NOT_IMPLEMENTED): then gdi and user are -1.
+int Resources() {
+    HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+    DWORD pid = 0;
+    if (main) GetWindowThreadProcessId(main, &pid);
+    HANDLE process = pid ? OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid) : nullptr;
+    if (!process) {
+        std::puts("{\"found\":false}");
+        return 0;
+    }
+    auto count = [&](DWORD kind) -> long {
+        SetLastError(0);
+        const DWORD n = GetGuiResources(process, kind);
+        return (n == 0 && GetLastError() != 0) ? -1 : static_cast<long>(n);
+    };
+    const long gdi = count(GR_GDIOBJECTS);
+    const long user = count(GR_USEROBJECTS);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    CloseHandle(process);
+    std::printf("{\"found\":true,\"pid\":%lu,\"gdi\":%ld,\"user\":%ld,\"private\":%llu,\"workingSet\":%llu}\n",
+                static_cast<unsigned long>(pid), gdi, user,
+                static_cast<unsigned long long>(memory.PrivateUsage),
+                static_cast<unsigned long long>(memory.WorkingSetSize));
+    return 0;
+}
+
 // Commands that act rather than read: each prints {"ok":true|false}.
 int Act(const std::string& verb, unsigned long value) {
     bool ok = false;
@@ -142,6 +172,7 @@ int Act(const std::string& verb, unsigned long value) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "processes") return Processes();
+    if (argc > 1 && std::string(argv[1]) == "resources") return Resources();
     if (argc > 2) return Act(argv[1], std::strtoul(argv[2], nullptr, 10));
     std::string out;
     if (argc > 1 && std::string(argv[1]) == "top") {
