@@ -1,5 +1,8 @@
 #include "support/scripted_services.h"
 
+#include <windows.h>
+#include <commdlg.h>
+
 namespace tamsu::test {
 
 int ScriptedServices::ShowMessage(const std::string& text, const std::string& caption, uint32_t flags) {
@@ -35,6 +38,15 @@ bool ScriptedServices::ShowFontDialog(FontDialogValues& values) {
     const FontAnswer a = fontAnswers.front();
     fontAnswers.pop_front();
     if (a.ok) values = a.values;
+    return a.ok;
+}
+
+bool ScriptedServices::ShowPrintDialog(PrintDialogValues& values) {
+    printRequests.push_back(values);
+    if (printAnswers.empty()) return false;
+    const PrintAnswer a = printAnswers.front();
+    printAnswers.pop_front();
+    if (a.ok && a.printToFile) values.flags |= PD_PRINTTOFILE;
     return a.ok;
 }
 

@@ -1,0 +1,2 @@
+# Printing
+tamsu_core_test(document/print_layout_test.cpp)
