@@ -208,7 +208,6 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
 }
 
 void DisableProgramWindows(PrintJob& job) {
-    job.formerFocus = GetFocus();
     EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&job));
     for (const auto& [hwnd, enabled] : job.disabled)
         if (enabled) EnableWindow(hwnd, FALSE);
@@ -427,6 +426,7 @@ bool BeginPrinting(App& app) {
 
     state->job = std::move(job);
     PrintJob& open = *state->job;
+    open.formerFocus = GetFocus();
     open.progress = CreateProgressWindow(owner, *state, destination);
     if (!open.progress) {
         ReleaseDevice(open);

@@ -2,9 +2,13 @@
 // would see them, from outside the editor's process. Prints one JSON object.
 //   probe.exe            the editor's main window and its children
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
+//   probe.exe command N  posts the command of menu entry N (20000 + N) to the
+//                        main window, as choosing the item does
+//   probe.exe settext F  puts the UTF-8 text of file F into the document box
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -98,10 +102,47 @@ BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+BOOL CALLBACK FindDocumentBox(HWND hwnd, LPARAM lp) {
+    if (ClassOf(hwnd) == L"Edit" && IsWindowVisible(hwnd) && (GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE)) {
+        *reinterpret_cast<HWND*>(lp) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool SetDocumentText(HWND main, const char* path) {
+    FILE* f = std::fopen(path, "rb");
+    if (!f) return false;
+    std::string utf8;
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) utf8.append(buf, n);
+    std::fclose(f);
+    std::wstring text(utf8.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                                      static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(n));
+    HWND box = nullptr;
+    EnumChildWindows(main, FindDocumentBox, reinterpret_cast<LPARAM>(&box));
+    if (!box) return false;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
+                               &result) != 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string out;
+    if (argc > 2 && (std::string(argv[1]) == "command" || std::string(argv[1]) == "settext")) {
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        bool ok = main != nullptr;
+        if (ok && std::string(argv[1]) == "command")
+            ok = PostMessageW(main, WM_COMMAND, 20000 + std::atoi(argv[2]), 0) != FALSE;
+        else if (ok)
+            ok = SetDocumentText(main, argv[2]);
+        std::puts(ok ? "{\"ok\":true}" : "{\"ok\":false}");
+        return 0;
+    }
     if (argc > 1 && std::string(argv[1]) == "top") {
         out = "{\"windows\":[";
         EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&out));
