@@ -1,6 +1,7 @@
 #include "document/print_job.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 #include <winspool.h>
 
@@ -244,6 +245,17 @@ INT_PTR CALLBACK ProgressProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
     return FALSE;
 }
 
+// The program's message loop has no dialog manager for this window, so the
+// button itself takes Enter and Esc to stop the job.
+LRESULT CALLBACK StopButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_KEYDOWN && (wp == VK_RETURN || wp == VK_ESCAPE)) {
+        SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(button, StopButtonProc, 1);
+    return DefSubclassProc(button, msg, wp, lp);
+}
+
 void PutWord(std::vector<WORD>& t, WORD w) { t.push_back(w); }
 void PutDword(std::vector<WORD>& t, DWORD d) {
     t.push_back(LOWORD(d));
@@ -309,6 +321,7 @@ HWND CreateProgressWindow(HWND owner, PrinterState& state, const std::wstring& d
     }
     HWND button = add(L"BUTTON", Cp936ToWide("中止打印"), IDCANCEL, {70, 80, 130, 94},
                       WS_TABSTOP | BS_DEFPUSHBUTTON);
+    if (button) SetWindowSubclass(button, StopButtonProc, 1, 0);
 
     // Centred over its owner.
     RECT ownerRect{}, own{};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commdlg.h>
+#include <winspool.h>
 
 #include <string>
 #include <vector>
@@ -122,7 +123,7 @@ int LinesPerPage(TestWindow& w, const std::vector<uint8_t>& devMode) {
     return lines;
 }
 
-class Printing : public ::testing::Test {
+class TestPrinter : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         CreateDirectoryW(Folder().c_str(), nullptr);
@@ -132,7 +133,10 @@ protected:
         ASSERT_TRUE(SetPrinterDefaults(kPrinter, DMORIENT_LANDSCAPE, 3));
     }
     void SetUp() override { DeleteFileW(PortFile().c_str()); }
+};
 
+class Printing : public TestPrinter {
+protected:
     TestWindow w;
     HWND main() { return w.ui().mainWindow(); }
 };
@@ -231,6 +235,71 @@ TEST_F(Printing, PrintToFileAsksForTheFileAndWritesTheJobThere) {
     EXPECT_FALSE(Exists(PortFile())) << "nothing went to the printer's own port";
 }
 
+// While it lives the spooler's folder for jobs is a plain file, so no
+// document can start.
+class SpoolFolderBlocked {
+public:
+    SpoolFolderBlocked() {
+        wchar_t system[MAX_PATH] = {};
+        GetSystemDirectoryW(system, MAX_PATH);
+        folder_ = std::wstring(system) + L"\\spool\\printers";
+        moved_ = MoveFileW(folder_.c_str(), (folder_ + L".away").c_str()) != FALSE;
+        HANDLE file = CreateFileW(folder_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        blocked_ = moved_ && file != INVALID_HANDLE_VALUE;
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    }
+    ~SpoolFolderBlocked() {
+        if (!moved_) return;
+        DeleteFileW(folder_.c_str());
+        MoveFileW((folder_ + L".away").c_str(), folder_.c_str());
+    }
+    bool blocked() const { return blocked_; }
+
+private:
+    std::wstring folder_;
+    bool moved_ = false;
+    bool blocked_ = false;
+};
+
+TEST_F(Printing, AJobThatCannotStartLeavesTheProgramAsItWas) {
+    w.TypeText("nowhere");
+    w.ui().FocusControl(ControlId::编辑框1);
+    {
+        SpoolFolderBlocked spooler;
+        ASSERT_TRUE(spooler.blocked());
+        w.services.printAnswers = {{true}};
+        EXPECT_FALSE(BeginPrinting(w.app()));
+        EXPECT_EQ(w.services.printRequests.size(), 1u);
+        EXPECT_EQ(PrintProgressWindow(w.app()), nullptr);
+        EXPECT_TRUE(IsWindowEnabled(main()));
+        EXPECT_EQ(GetFocus(), w.edit());
+        EXPECT_TRUE(w.services.messageBoxes.empty());
+    }
+    // With the spooler back, the next Print works.
+    w.services.printAnswers = {{true}};
+    ASSERT_TRUE(BeginPrinting(w.app()));
+    WaitForJobEnd(w);
+    EXPECT_EQ(PageCount(WaitForPrint(PortFile())), 1);
+}
+
+TEST_F(Printing, AConfirmedPrinterStaysTheProgramsPrinter) {
+    const wchar_t other[] = L"Tamsu Other Printer";
+    w.services.printAnswers = {{true}, {false}};
+    ASSERT_TRUE(BeginPrinting(w.app()));
+    WaitForJobEnd(w);
+    ASSERT_TRUE(InstallTestPrinter(other, Folder() + L"other.ps"));  // now the default one
+
+    EXPECT_FALSE(BeginPrinting(w.app()));
+    ASSERT_EQ(w.services.printRequests.size(), 2u);
+    EXPECT_EQ(w.services.printRequests[1].deviceName, kPrinter);
+    // A program started afresh begins with the default printer.
+    TestWindow fresh;
+    EXPECT_FALSE(BeginPrinting(fresh.app()));
+    ASSERT_EQ(fresh.services.printRequests.size(), 1u);
+    EXPECT_EQ(fresh.services.printRequests[0].deviceName, other);
+    ASSERT_TRUE(SetDefaultPrinterW(kPrinter));
+}
+
 TEST_F(Printing, TheDocumentFillsAsManyPagesAsThePrintableHeightImplies) {
     struct Case {
         const char* what;
@@ -260,20 +329,32 @@ TEST_F(Printing, TheDocumentFillsAsManyPagesAsThePrintableHeightImplies) {
 }
 
 TEST_F(Printing, StoppingTheJobPrintsNothingMore) {
-    w.ui().SetText(ControlId::编辑框1, edit_prop::Text, LongDocument(400));
-    w.services.printAnswers = {{true}};
-    ASSERT_TRUE(BeginPrinting(w.app()));
-    HWND progress = PrintProgressWindow(w.app());
-    HWND stop = FindWindowExW(progress, nullptr, L"Button", nullptr);
-    ASSERT_NE(stop, nullptr);
-    EXPECT_EQ(TextOf(stop), W("中止打印"));
-    SendMessageW(stop, BM_CLICK, 0, 0);
+    struct Way {
+        const char* what;
+        UINT message;
+        WPARAM wp;
+    };
+    const Way ways[] = {{"clicking 中止打印", BM_CLICK, 0},
+                        {"Esc on the button", WM_KEYDOWN, VK_ESCAPE},
+                        {"Enter on the button", WM_KEYDOWN, VK_RETURN}};
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
+        DeleteFileW(PortFile().c_str());
+        w.ui().SetText(ControlId::编辑框1, edit_prop::Text, LongDocument(400));
+        w.services.printAnswers = {{true}};
+        ASSERT_TRUE(BeginPrinting(w.app()));
+        HWND progress = PrintProgressWindow(w.app());
+        HWND stop = GetFocus();
+        ASSERT_EQ(GetParent(stop), progress);
+        EXPECT_EQ(TextOf(stop), W("中止打印"));
+        SendMessageW(stop, way.message, way.wp, 0);
 
-    EXPECT_EQ(PrintProgressWindow(w.app()), nullptr);
-    EXPECT_FALSE(IsWindow(progress));
-    EXPECT_TRUE(IsWindowEnabled(main()));
-    w.PumpFor(500);
-    EXPECT_FALSE(Exists(PortFile()));
+        EXPECT_EQ(PrintProgressWindow(w.app()), nullptr);
+        EXPECT_FALSE(IsWindow(progress));
+        EXPECT_TRUE(IsWindowEnabled(main()));
+        w.PumpFor(500);
+        EXPECT_FALSE(Exists(PortFile()));
+    }
 
     // The next Print starts afresh.
     w.ui().SetText(ControlId::编辑框1, edit_prop::Text, "again");
@@ -283,19 +364,30 @@ TEST_F(Printing, StoppingTheJobPrintsNothingMore) {
     EXPECT_EQ(PageCount(WaitForPrint(PortFile())), 1);
 }
 
-TEST(PrintingAtExit, AJobStillOpenWhenTheProgramEndsPrintsTheWholeDocument) {
-    DeleteFileW(PortFile().c_str());
-    std::vector<uint8_t> devMode;
-    int perPage = 0;
-    {
-        TestWindow w;
-        w.ui().SetText(ControlId::编辑框1, edit_prop::Text, LongDocument(150));
-        w.services.printAnswers = {{true}};
-        ASSERT_TRUE(BeginPrinting(w.app()));
-        perPage = LinesPerPage(w, w.services.printRequests.back().devMode);
+// The program can end while a job runs: the printer object is released, or
+// MainWindow is destroyed and takes the progress window along. Either way
+// nobody stopped the job, so the whole document goes out.
+using PrintingAtExit = TestPrinter;
+
+TEST_F(PrintingAtExit, AJobStillOpenWhenTheProgramEndsPrintsTheWholeDocument) {
+    for (const bool windowFirst : {false, true}) {
+        SCOPED_TRACE(windowFirst ? "MainWindow destroyed" : "printer object released");
+        DeleteFileW(PortFile().c_str());
+        int perPage = 0;
+        {
+            TestWindow w;
+            w.ui().SetText(ControlId::编辑框1, edit_prop::Text, LongDocument(150));
+            w.services.printAnswers = {{true}};
+            ASSERT_TRUE(BeginPrinting(w.app()));
+            perPage = LinesPerPage(w, w.services.printRequests.back().devMode);
+            if (windowFirst) {
+                DestroyWindow(w.ui().mainWindow());
+                EXPECT_EQ(PrintProgressWindow(w.app()), nullptr);
+            }
+        }
+        ASSERT_GT(perPage, 10);
+        EXPECT_EQ(PageCount(WaitForPrint(PortFile())), (150 + perPage - 1) / perPage);
     }
-    ASSERT_GT(perPage, 10);
-    EXPECT_EQ(PageCount(WaitForPrint(PortFile())), (150 + perPage - 1) / perPage);
 }
 
 }  // namespace

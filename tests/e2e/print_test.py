@@ -37,6 +37,8 @@ class PrintCommand(unittest.TestCase):
 
     def test_print_puts_the_documents_lines_on_the_pages_in_order(self):
         lines = [f"Line {i:03d} words of the document 中文" for i in range(1, 151)]
+        # One paragraph far wider than the page: it wraps between words.
+        lines.append(" ".join(f"w{i:03d}" for i in range(1, 301)))
         document = os.path.join(self.dir.name, "document.txt")
         with open(document, "w", encoding="utf-8", newline="") as f:
             f.write("\r\n".join(lines))
@@ -63,8 +65,13 @@ class PrintCommand(unittest.TestCase):
         printed = re.findall(r"Line (\d{3}) words of the document", text)
         self.assertEqual(printed, [f"{i:03d}" for i in range(1, 151)], "every line once, in order")
         self.assertIn("中文", text)
+        words = re.findall(r"\bw(\d{3})\b", text)
+        self.assertEqual(words, [f"{i:03d}" for i in range(1, 301)], "no word lost or cut at a wrap")
+        wrapped = [line for line in text.splitlines() if re.search(r"\bw\d{3}\b", line)]
+        self.assertGreater(len(wrapped), 3)
         # Every page but the last is full.
-        per_page = [len(re.findall(r"Line \d{3}", page)) for page in text.split("\f") if page.strip()]
+        per_page = [len([line for line in page.splitlines() if line.strip()])
+                    for page in text.split("\f") if page.strip()]
         self.assertEqual(len(per_page), pages)
         self.assertEqual(len(set(per_page[:-1])), 1, per_page)
         self.assertLessEqual(per_page[-1], per_page[0])
