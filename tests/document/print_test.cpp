@@ -161,7 +161,7 @@ TEST_F(Printing, CancelledPrintDialogPrintsNothingAndChangesNothing) {
         const auto* dm = reinterpret_cast<const DEVMODEW*>(asked.devMode.data());
         EXPECT_EQ(dm->dmOrientation, DMORIENT_PORTRAIT);
         EXPECT_EQ(dm->dmCopies, 1);
-        EXPECT_EQ(dm->dmPaperSize, DMPAPER_A4) << "the printer's paper is kept";
+        EXPECT_EQ(dm->dmPaperSize, DMPAPER_A4);
     }
     EXPECT_TRUE(w.services.fileRequests.empty());
     EXPECT_EQ(PrintProgressWindow(w.app()), nullptr);
@@ -284,14 +284,23 @@ TEST_F(Printing, AJobThatCannotStartLeavesTheProgramAsItWas) {
 
 TEST_F(Printing, AConfirmedPrinterStaysTheProgramsPrinter) {
     const wchar_t other[] = L"Tamsu Other Printer";
-    w.services.printAnswers = {{true}, {false}};
+    // The user picks Letter paper and three copies in the dialog.
+    w.services.printAnswers = {{true, false, DMPAPER_LETTER, 3}, {false}};
     ASSERT_TRUE(BeginPrinting(w.app()));
     WaitForJobEnd(w);
+    EXPECT_NE(WaitForPrint(PortFile()).find("media=Letter"), std::string::npos);
     ASSERT_TRUE(InstallTestPrinter(other, Folder() + L"other.ps"));  // now the default one
 
+    // The next Print offers that printer and its paper, again with one copy.
     EXPECT_FALSE(BeginPrinting(w.app()));
     ASSERT_EQ(w.services.printRequests.size(), 2u);
-    EXPECT_EQ(w.services.printRequests[1].deviceName, kPrinter);
+    const PrintDialogValues& again = w.services.printRequests[1];
+    EXPECT_EQ(again.deviceName, kPrinter);
+    ASSERT_GE(again.devMode.size(), sizeof(DEVMODEW));
+    const auto* dm = reinterpret_cast<const DEVMODEW*>(again.devMode.data());
+    EXPECT_EQ(dm->dmPaperSize, DMPAPER_LETTER);
+    EXPECT_EQ(dm->dmCopies, 1);
+    EXPECT_EQ(dm->dmOrientation, DMORIENT_PORTRAIT);
     // A program started afresh begins with the default printer.
     TestWindow fresh;
     EXPECT_FALSE(BeginPrinting(fresh.app()));

@@ -46,8 +46,14 @@ bool ScriptedServices::ShowPrintDialog(PrintDialogValues& values) {
     if (printAnswers.empty()) return false;
     const PrintAnswer a = printAnswers.front();
     printAnswers.pop_front();
-    if (a.ok && a.printToFile) values.flags |= PD_PRINTTOFILE;
-    return a.ok;
+    if (!a.ok) return false;
+    if (a.printToFile) values.flags |= PD_PRINTTOFILE;
+    if (values.devMode.size() >= sizeof(DEVMODEW)) {
+        auto* mode = reinterpret_cast<DEVMODEW*>(values.devMode.data());
+        if (a.paperSize) mode->dmPaperSize = a.paperSize;
+        if (a.copies) mode->dmCopies = a.copies;
+    }
+    return true;
 }
 
 bool ScriptedServices::RunCommandLine(const std::string& commandLine, bool wait) {

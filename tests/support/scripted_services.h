@@ -35,8 +35,9 @@ public:
     std::deque<FileAnswer> fileAnswers;
     struct FontAnswer { bool ok; FontDialogValues values; };
     std::deque<FontAnswer> fontAnswers;
-    // The Print dialog confirms the printer it was given; printToFile ticks its box.
-    struct PrintAnswer { bool ok; bool printToFile = false; };
+    // The Print dialog confirms the printer it was given; printToFile ticks
+    // its box; a paper size or copies other than 0 is what the user set.
+    struct PrintAnswer { bool ok; bool printToFile = false; short paperSize = 0; short copies = 0; };
     std::deque<PrintAnswer> printAnswers;
     bool runCommandLineResult = true;
     bool shutDownResult = true;
