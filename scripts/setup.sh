@@ -12,6 +12,7 @@ packages=(
   wine wine64
   xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
   locales dpkg-dev clang libclang-rt-14-dev
+  ghostscript poppler-utils
 )
 
 missing=()

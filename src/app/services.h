@@ -36,6 +36,18 @@ struct FontDialogValues {
     uint32_t color = 0;           // COLORREF
 };
 
+// The Print dialog. In: the window it is modal to, the PD_* options and the
+// printer to start with (empty names and settings: the system's default).
+// Out, when confirmed: the chosen printer and its settings, and the options as
+// the dialog hands them back (PD_PRINTTOFILE when printing to a file). Names
+// stay UTF-16 so that any printer's name reaches the spooler unchanged.
+struct PrintDialogValues {
+    uintptr_t owner = 0;                // HWND
+    uint32_t flags = 0;
+    std::wstring driverName, deviceName, portName;
+    std::vector<uint8_t> devMode;       // DEVMODEW with its driver's extra bytes
+};
+
 struct LocalTime {
     int year, month, day;
     int weekday;  // 0 = Sunday .. 6 = Saturday
@@ -56,6 +68,7 @@ public:
     // Common dialogs: true when the user confirmed. chosenPath is the full path.
     virtual bool ShowFileDialog(const FileDialogRequest& request, std::string& chosenPath) = 0;
     virtual bool ShowFontDialog(FontDialogValues& values) = 0;
+    virtual bool ShowPrintDialog(PrintDialogValues& values) = 0;
 
     // Shell operations.
     virtual bool RunCommandLine(const std::string& commandLine, bool wait) = 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "document/file_dialogs.h"
+#include "document/print_dialog.h"
 #include "editing/input_dialog.h"
 #include "status/host_network.h"
 #include "tools/shell_operations.h"
@@ -40,6 +41,8 @@ bool WindowsServices::ShowFileDialog(const FileDialogRequest& request, std::stri
 }
 
 bool WindowsServices::ShowFontDialog(FontDialogValues& values) { return RunFontDialog(values); }
+
+bool WindowsServices::ShowPrintDialog(PrintDialogValues& values) { return RunPrintDialog(values); }
 
 bool WindowsServices::RunCommandLine(const std::string& commandLine, bool wait) {
     return tamsu::RunCommandLine(commandLine, wait);

@@ -12,6 +12,7 @@ public:
                     std::string& result) override;
     bool ShowFileDialog(const FileDialogRequest& request, std::string& chosenPath) override;
     bool ShowFontDialog(FontDialogValues& values) override;
+    bool ShowPrintDialog(PrintDialogValues& values) override;
     bool RunCommandLine(const std::string& commandLine, bool wait) override;
     void ShellRun(int verb, const std::string& file, const std::string* parameters,
                   const std::string* directory) override;

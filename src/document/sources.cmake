@@ -1,5 +1,8 @@
 # Document state, save prompt, dialog object, file transfer, File commands, printing, font.
 list(APPEND TAMSU_CORE_SOURCES)
+# Printing
+list(APPEND TAMSU_CORE_SOURCES document/print_layout.cpp)
+list(APPEND TAMSU_WIN_SOURCES document/print_dialog.cpp document/print_job.cpp)
 list(APPEND TAMSU_WIN_SOURCES
   document/common_dialog.cpp
   document/file_commands.cpp

@@ -5,6 +5,8 @@
 //   probe.exe command N  posts menu entry N's command (20000 + N) to the main window
 //   probe.exe processes  every process of the prefix: pid, parent pid, exe name
 //   probe.exe kill PID   ends that one process
+//   probe.exe resources  the editor's GUI object counts and memory
+//   probe.exe settext F  puts the UTF-8 text of file F into the document box
 #include <windows.h>
 #include <psapi.h>
 #include <tlhelp32.h>
@@ -168,11 +170,44 @@ int Act(const std::string& verb, unsigned long value) {
     return ok ? 0 : 1;
 }
 
+BOOL CALLBACK FindDocumentBox(HWND hwnd, LPARAM lp) {
+    if (ClassOf(hwnd) == L"Edit" && IsWindowVisible(hwnd) && (GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE)) {
+        *reinterpret_cast<HWND*>(lp) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool SetDocumentText(HWND main, const char* path) {
+    FILE* f = std::fopen(path, "rb");
+    if (!f) return false;
+    std::string utf8;
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) utf8.append(buf, n);
+    std::fclose(f);
+    std::wstring text(utf8.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                                      static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(n));
+    HWND box = nullptr;
+    EnumChildWindows(main, FindDocumentBox, reinterpret_cast<LPARAM>(&box));
+    if (!box) return false;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
+                               &result) != 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "processes") return Processes();
     if (argc > 1 && std::string(argv[1]) == "resources") return Resources();
+    if (argc > 2 && std::string(argv[1]) == "settext") {
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        const bool ok = main && SetDocumentText(main, argv[2]);
+        std::puts(ok ? "{\"ok\":true}" : "{\"ok\":false}");
+        return ok ? 0 : 1;
+    }
     if (argc > 2) return Act(argv[1], std::strtoul(argv[2], nullptr, 10));
     std::string out;
     if (argc > 1 && std::string(argv[1]) == "top") {

@@ -1,5 +1,8 @@
 #include "support/scripted_services.h"
 
+#include <windows.h>
+#include <commdlg.h>
+
 namespace tamsu::test {
 
 int ScriptedServices::ShowMessage(const std::string& text, const std::string& caption, uint32_t flags) {
@@ -36,6 +39,21 @@ bool ScriptedServices::ShowFontDialog(FontDialogValues& values) {
     fontAnswers.pop_front();
     if (a.ok) values = a.values;
     return a.ok;
+}
+
+bool ScriptedServices::ShowPrintDialog(PrintDialogValues& values) {
+    printRequests.push_back(values);
+    if (printAnswers.empty()) return false;
+    const PrintAnswer a = printAnswers.front();
+    printAnswers.pop_front();
+    if (!a.ok) return false;
+    if (a.printToFile) values.flags |= PD_PRINTTOFILE;
+    if (values.devMode.size() >= sizeof(DEVMODEW)) {
+        auto* mode = reinterpret_cast<DEVMODEW*>(values.devMode.data());
+        if (a.paperSize) mode->dmPaperSize = a.paperSize;
+        if (a.copies) mode->dmCopies = a.copies;
+    }
+    return true;
 }
 
 bool ScriptedServices::RunCommandLine(const std::string& commandLine, bool wait) {

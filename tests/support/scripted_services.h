@@ -35,6 +35,10 @@ public:
     std::deque<FileAnswer> fileAnswers;
     struct FontAnswer { bool ok; FontDialogValues values; };
     std::deque<FontAnswer> fontAnswers;
+    // The Print dialog confirms the printer it was given; printToFile ticks
+    // its box; a paper size or copies other than 0 is what the user set.
+    struct PrintAnswer { bool ok; bool printToFile = false; short paperSize = 0; short copies = 0; };
+    std::deque<PrintAnswer> printAnswers;
     bool runCommandLineResult = true;
     bool shutDownResult = true;
     LocalTime now{2024, 3, 4, 1, 9, 5, 0};
@@ -46,6 +50,7 @@ public:
     std::vector<std::string> textPrompts;  // title + "|" + prompt + "|" + initial
     std::vector<FileDialogRequest> fileRequests;
     std::vector<FontDialogValues> fontRequests;
+    std::vector<PrintDialogValues> printRequests;
     std::vector<std::pair<std::string, bool>> commandLines;
     std::vector<ShellRunCall> shellRuns;
     std::vector<std::string> openedAddresses;
@@ -56,6 +61,7 @@ public:
                     std::string& result) override;
     bool ShowFileDialog(const FileDialogRequest& request, std::string& chosenPath) override;
     bool ShowFontDialog(FontDialogValues& values) override;
+    bool ShowPrintDialog(PrintDialogValues& values) override;
     bool RunCommandLine(const std::string& commandLine, bool wait) override;
     void ShellRun(int verb, const std::string& file, const std::string* parameters,
                   const std::string* directory) override;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 
 #include "ui/control.h"
 
@@ -30,6 +31,14 @@ class PrinterObject : public Control {
 public:
     using Control::Control;
     bool Create(HWND) override { return true; }
+
+    // What printing keeps from one command to the next (the printer settings,
+    // the open job). Its type belongs to the print module; it goes with the
+    // object, and a job still open is ended then.
+    struct State {
+        virtual ~State() = default;
+    };
+    std::unique_ptr<State> printState;
 };
 
 class MenuStyleObject : public Control {
