@@ -1,0 +1,1 @@
+tamsu_core_test(editing/text_functions_test.cpp)
