@@ -41,6 +41,9 @@ public:
     virtual HBRUSH OnCtlColor(HDC) { return nullptr; }
     // A command notification from this control's window (WM_COMMAND code).
     virtual void OnCommand(int) {}
+    // SendControlMessage: a message to the control's window, through the control
+    // so that it can bring its window up to date first.
+    virtual LRESULT Send(UINT message, WPARAM wp, LPARAM lp) { return SendMessageW(hwnd_, message, wp, lp); }
 
 protected:
     // Windows created for controls carry their Control in GWLP_USERDATA.
