@@ -2,9 +2,11 @@
 // would see them, from outside the editor's process. Prints one JSON object.
 //   probe.exe            the editor's main window and its children
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
+//   probe.exe command N  chooses menu entry N of the layout (posts its command)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -102,6 +104,13 @@ BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
 
 int main(int argc, char** argv) {
     std::string out;
+    if (argc > 2 && std::string(argv[1]) == "command") {
+        // As a menu choice arrives: a posted WM_COMMAND, 20000 + entry index.
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        const bool posted = main && PostMessageW(main, WM_COMMAND, 20000 + std::atoi(argv[2]), 0);
+        std::printf("{\"posted\":%s}\n", posted ? "true" : "false");
+        return 0;
+    }
     if (argc > 1 && std::string(argv[1]) == "top") {
         out = "{\"windows\":[";
         EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&out));
