@@ -12,3 +12,6 @@ function(tamsu_benchmark name)
 endfunction()
 
 # Add benchmarks below, one line each.
+tamsu_benchmark(bench_keystroke keystroke.cpp)
+tamsu_benchmark(bench_find find.cpp)
+tamsu_benchmark(bench_text_write text_write.cpp)

@@ -43,6 +43,9 @@ public:
     virtual void OnCommand(int) {}
     // The parent's request to draw this owner-drawn control; false: not handled.
     virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
+    // SendControlMessage: a message to the control's window, through the control
+    // so that it can bring its window up to date first.
+    virtual LRESULT Send(UINT message, WPARAM wp, LPARAM lp) { return SendMessageW(hwnd_, message, wp, lp); }
 
 protected:
     // Windows created for controls carry their Control in GWLP_USERDATA.

@@ -123,7 +123,8 @@ void ControlModel::SetFont(ControlId id, int prop, const FontRecord& value) { Fi
 void ControlModel::FocusControl(ControlId id) { SetFocus(Window(id)); }
 
 LRESULT ControlModel::SendControlMessage(ControlId id, UINT message, WPARAM wp, LPARAM lp) {
-    return SendMessageW(Window(id), message, wp, lp);
+    Control* c = Find(id);
+    return c ? c->Send(message, wp, lp) : 0;
 }
 
 int ControlModel::MouseX() const {

@@ -110,6 +110,28 @@ void EditBox::SetWindowTextSilently(const std::wstring& text) {
     --silent_;
 }
 
+// A write of Text lays the whole text out in the window, which for a long
+// document takes longer than anything else the editor does. When the
+// text-changed event that follows the write switches the scroll bar, the box is
+// rebuilt and lays the text out once more. So the written text waits outside the
+// window while its event runs: Text and the text length are answered from it,
+// a rebuild gives it straight to the new window, and anything else that needs
+// the window's content puts it there first. After the event it goes into the
+// window if it is still waiting. Either way the window holds it exactly once.
+void EditBox::FlushPendingText() {
+    if (!textPending_) return;
+    textPending_ = false;
+    const std::wstring text = std::move(pendingText_);
+    pendingText_.clear();
+    SetWindowTextSilently(text);
+}
+
+LRESULT EditBox::Send(UINT message, WPARAM wp, LPARAM lp) {
+    if (textPending_ && message == WM_GETTEXTLENGTH) return static_cast<LRESULT>(pendingText_.size());
+    FlushPendingText();
+    return SendMessageW(hwnd_, message, wp, lp);
+}
+
 void EditBox::OnCommand(int code) {
     if (code == EN_CHANGE && silent_ == 0) model_.RaiseEvent(id(), EventKind::TextChanged);
 }
@@ -130,6 +152,7 @@ int EditBox::GetInt(int prop) {
         case edit_prop::ScrollBars: return scrollBars_;
         case edit_prop::SelStart:
         case edit_prop::SelLength: {
+            FlushPendingText();
             DWORD start = 0, end = 0;
             SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
             const std::string text = WideToCp936(WindowTextOf(hwnd_));
@@ -151,6 +174,7 @@ void EditBox::SetInt(int prop, int value) {
             InvalidateRect(hwnd_, nullptr, TRUE);
             return;
         case edit_prop::MaxLength:
+            FlushPendingText();
             maxLength_ = std::max(value, 0);
             SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
             return;
@@ -185,6 +209,7 @@ void EditBox::SetInt(int prop, int value) {
 }
 
 void EditBox::ApplySelection() {
+    FlushPendingText();
     const std::string text = WideToCp936(WindowTextOf(hwnd_));
     const long long end = static_cast<long long>(storedSelStart_) + storedSelLength_;
     const size_t startUnits = Cp936BytesToUnits(text, static_cast<size_t>(storedSelStart_));
@@ -206,9 +231,10 @@ void EditBox::SetBool(int prop, bool value) { Control::SetBool(prop, value); }
 std::string EditBox::GetText(int prop) {
     switch (prop) {
         case edit_prop::Text:
-            storedText_ = WideToCp936(WindowTextOf(hwnd_));
+            storedText_ = WideToCp936(textPending_ ? pendingText_ : WindowTextOf(hwnd_));
             return storedText_;
         case edit_prop::SelText: {
+            FlushPendingText();
             DWORD start = 0, end = 0;
             SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
             const std::wstring text = WindowTextOf(hwnd_);
@@ -224,10 +250,13 @@ void EditBox::SetText(int prop, const std::string& value) {
     switch (prop) {
         case edit_prop::Text:
             storedText_ = value;
-            SetWindowTextSilently(Cp936ToWide(value));
+            pendingText_ = Cp936ToWide(value);
+            textPending_ = true;
             model_.RaiseEvent(id(), EventKind::TextChanged);
+            FlushPendingText();
             return;
         case edit_prop::SelText: {
+            FlushPendingText();
             const std::wstring text = Cp936ToWide(value);
             SendMessageW(hwnd_, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text.c_str()));
             return;
@@ -254,30 +283,41 @@ void EditBox::SetFont(int prop, const FontRecord& value) {
 void EditBox::Rebuild() {
     HWND old = hwnd_;
     HWND parent = GetParent(old);
-    const std::wstring text = WindowTextOf(old);
-    storedText_ = WideToCp936(text);
+    // A text still waiting from a Text write goes to the new window only, which
+    // then starts as a written text does: unmodified, caret and view at the top.
+    const bool written = textPending_;
+    const std::wstring text = written ? std::move(pendingText_) : WindowTextOf(old);
+    textPending_ = false;
+    pendingText_.clear();
+    if (!written) storedText_ = WideToCp936(text);
     const bool hadFocus = GetFocus() == old;
-    const bool modified = SendMessageW(old, EM_GETMODIFY, 0, 0) != 0;
+    const bool modified = !written && SendMessageW(old, EM_GETMODIFY, 0, 0) != 0;
     const bool visible = IsWindowVisible(old) != FALSE;
     const bool enabled = IsWindowEnabled(old) != FALSE;
     DWORD start = 0, end = 0;
-    SendMessageW(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const LRESULT firstLine = SendMessageW(old, EM_GETFIRSTVISIBLELINE, 0, 0);
-    const LRESULT firstChar = SendMessageW(old, EM_LINEINDEX, static_cast<WPARAM>(firstLine), 0);
+    LRESULT firstChar = 0;
+    if (!written) {
+        SendMessageW(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const LRESULT firstLine = SendMessageW(old, EM_GETFIRSTVISIBLELINE, 0, 0);
+        firstChar = SendMessageW(old, EM_LINEINDEX, static_cast<WPARAM>(firstLine), 0);
+    }
 
     SetWindowLongPtrW(old, GWLP_USERDATA, 0);
     HWND fresh = CreateEditWindow(parent, old);
     if (!fresh) {
         Attach(old);  // keep working with the old window rather than lose the text
+        if (written) SetWindowTextSilently(text);
         return;
     }
     EnableWindow(fresh, enabled);
     SetWindowTextSilently(text);
-    SendMessageW(fresh, EM_SETMODIFY, modified ? TRUE : FALSE, 0);
-    SendMessageW(fresh, EM_SETSEL, start, static_cast<LPARAM>(end));
-    const LRESULT newFirstLine = SendMessageW(fresh, EM_LINEFROMCHAR, static_cast<WPARAM>(firstChar), 0);
-    const LRESULT nowFirst = SendMessageW(fresh, EM_GETFIRSTVISIBLELINE, 0, 0);
-    SendMessageW(fresh, EM_LINESCROLL, 0, newFirstLine - nowFirst);
+    if (!written) {
+        SendMessageW(fresh, EM_SETMODIFY, modified ? TRUE : FALSE, 0);
+        SendMessageW(fresh, EM_SETSEL, start, static_cast<LPARAM>(end));
+        const LRESULT newFirstLine = SendMessageW(fresh, EM_LINEFROMCHAR, static_cast<WPARAM>(firstChar), 0);
+        const LRESULT nowFirst = SendMessageW(fresh, EM_GETFIRSTVISIBLELINE, 0, 0);
+        SendMessageW(fresh, EM_LINESCROLL, 0, newFirstLine - nowFirst);
+    }
     if (visible) ShowWindow(fresh, SW_SHOWNA);
     if (hadFocus) SetFocus(fresh);
     DestroyWindow(old);

@@ -22,6 +22,7 @@ public:
     void SetFont(int prop, const FontRecord& value) override;
     HBRUSH OnCtlColor(HDC dc) override;
     void OnCommand(int code) override;
+    LRESULT Send(UINT message, WPARAM wp, LPARAM lp) override;
 
     // The font the box shows now (never null once created).
     HFONT font() const { return font_; }
@@ -33,6 +34,7 @@ private:
     void Rebuild();
     void ApplySelection();
     void SetWindowTextSilently(const std::wstring& text);
+    void FlushPendingText();
     void ReplaceFont(HFONT font, bool owned);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
 
@@ -52,6 +54,9 @@ private:
     int storedSelStart_ = 0;
     int storedSelLength_ = 0;
     int silent_ = 0;  // >0 while the box itself changes the text
+    // A written Text waits here while its text-changed event runs (see SetText).
+    bool textPending_ = false;
+    std::wstring pendingText_;
     WNDPROC editProc_ = nullptr;
 };
 
