@@ -2,9 +2,12 @@
 // would see them, from outside the editor's process. Prints one JSON object.
 //   probe.exe            the editor's main window and its children
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
+//   probe.exe command N  posts menu command N (20000 + the layout's menu entry) to the editor
+//   probe.exe lock PATH  holds PATH open with no sharing until the process is ended
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -102,6 +105,23 @@ BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
 
 int main(int argc, char** argv) {
     std::string out;
+    if (argc > 2 && std::string(argv[1]) == "command") {
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        const bool posted = main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+        std::printf("{\"posted\":%s}\n", posted ? "true" : "false");
+        return posted ? 0 : 1;
+    }
+    if (argc > 2 && std::string(argv[1]) == "lock") {
+        // Another process holding a file, as an editor or a virus scanner would.
+        const int n = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);
+        std::wstring path(static_cast<size_t>(n), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, argv[2], -1, path.data(), n);
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        std::printf("{\"locked\":%s}\n", h != INVALID_HANDLE_VALUE ? "true" : "false");
+        std::fflush(stdout);
+        if (h == INVALID_HANDLE_VALUE) return 1;
+        Sleep(INFINITE);
+    }
     if (argc > 1 && std::string(argv[1]) == "top") {
         out = "{\"windows\":[";
         EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&out));
