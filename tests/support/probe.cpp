@@ -4,6 +4,7 @@
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
 //   probe.exe command N  posts menu command N (20000 + the layout's menu entry) to the editor
 //   probe.exe lock PATH  holds PATH open with no sharing until the process is ended
+//   probe.exe children H the child windows of window H (a message box's text, a dialog's fields)
 #include <windows.h>
 
 #include <cstdio>
@@ -121,6 +122,15 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         if (h == INVALID_HANDLE_VALUE) return 1;
         Sleep(INFINITE);
+    }
+    if (argc > 2 && std::string(argv[1]) == "children") {
+        HWND parent = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
+        out = "{\"children\":[";
+        EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
+        out += "]}";
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fputc('\n', stdout);
+        return 0;
     }
     if (argc > 1 && std::string(argv[1]) == "top") {
         out = "{\"windows\":[";
