@@ -12,3 +12,4 @@ function(tamsu_benchmark name)
 endfunction()
 
 # Add benchmarks below, one line each.
+tamsu_benchmark(bench_open open_bench.cpp)
