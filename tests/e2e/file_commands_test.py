@@ -12,7 +12,7 @@ import unittest
 
 from editor import Editor, probe, to_windows_path, top_windows, wait_until, xdotool
 
-MENU_ENTRY = {"新建": 1, "打开": 2, "保存": 3, "另存为": 4, "退出": 6}
+MENU_ENTRY = {"新建": 1, "打开": 2, "保存": 3, "另存为": 4, "退出": 6, "字体": 13}
 
 
 def command(name):
@@ -47,6 +47,11 @@ def answer_file_dialog(title, path):
 
 def wait_closed(title, timeout=20):
     wait_until(lambda: not window_titled(title), timeout=timeout, what=f"{title} to close")
+
+
+def children(title):
+    window = wait_until(lambda: window_titled(title), what=f"the window {title}")
+    return [c for c in probe("children", str(window["hwnd"]))["children"] if c["visible"]]
 
 
 def message_box(caption):
@@ -85,7 +90,13 @@ class FileCommands(unittest.TestCase):
         source = self.path("source.txt")
         subprocess.run(["iconv", "-f", "UTF-8", "-t", "GBK", "-o", source], input=text.encode(), check=True)
         with Editor() as ed:
-            self.open_file("source.txt")
+            command("打开")
+            # The first file dialog starts with an empty name and the one file type.
+            fields = children("打开")
+            self.assertIn("文本文件(*.txt)", [c["text"] for c in fields if c["class"] == "ComboBox"])
+            self.assertEqual([c["text"] for c in fields if c["class"] == "Edit"], [""])
+            answer_file_dialog("打开", to_windows_path(self.path("source.txt")))
+            wait_closed("打开")
             box = wait_until(lambda: (lambda b: b if b["text"] == text else None)(ed.edit_box()),
                              what="the opened text")
             self.assertFalse(box["modified"])
@@ -138,6 +149,37 @@ class FileCommands(unittest.TestCase):
             xdotool("key", "n")
             self.assertEqual(ed.wait_exit(), 0)
         self.assertEqual(os.listdir(self.dir), [])
+
+    def test_the_font_dialog_hands_back_face_and_size(self):
+        with Editor() as ed:
+            command("字体")
+            texts = [c["text"] for c in children("字体")]
+            first = [c["text"] for c in children("字体") if c["class"] == "Edit"]
+            self.assertIn("删除线(&K)", texts)  # the effects part
+            self.assertIn("下划线(&U)", texts)
+            focus_x_window("字体")
+            xdotool("key", "Escape")
+            wait_closed("字体")
+
+            # Another face and size, picked from the dialog's lists.
+            command("字体")
+            focus_x_window("字体")
+            xdotool("key", "--clearmodifiers", "alt+f", "Down")
+            xdotool("key", "--clearmodifiers", "alt+s", "Down", "Down", "Down")
+            time.sleep(0.5)
+            chosen = [c["text"] for c in children("字体") if c["class"] == "Edit"]
+            xdotool("key", "Return")
+            wait_closed("字体")
+            # The next dialog starts from that choice.
+            command("字体")
+            edits = [c["text"] for c in children("字体") if c["class"] == "Edit"]
+            self.assertEqual(edits[0], chosen[0])
+            self.assertEqual(edits[2], chosen[2])
+            self.assertNotEqual(chosen[2], first[2])
+            focus_x_window("字体")
+            xdotool("key", "Escape")
+            wait_closed("字体")
+            self.assertIsNone(ed.proc.poll())
 
     def test_a_full_disk_leaves_the_former_file_as_it_was(self):
         disk = self.path("small-disk")
