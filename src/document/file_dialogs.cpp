@@ -1,8 +1,90 @@
 #include "document/file_dialogs.h"
 
-namespace tamsu {
+#include <windows.h>
+#include <commdlg.h>
 
-bool RunFileDialog(const FileDialogRequest&, std::string&) { return false; }
-bool RunFontDialog(FontDialogValues&) { return false; }
+#include <algorithm>
+
+#include "ui/cp936_conversion.h"
+
+namespace tamsu {
+namespace {
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lp) {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if (IsWindowVisible(hwnd) && !GetWindow(hwnd, GW_OWNER) && !(style & WS_POPUP)) {
+        *reinterpret_cast<HWND*>(lp) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The dialogs belong to the editor's window, so it takes no input while one is
+// open: a command cannot start again, nor the window close, under a dialog.
+HWND DialogOwner() {
+    if (HWND active = GetActiveWindow()) return active;
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindMainWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+const wchar_t* OrNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); }
+
+}  // namespace
+
+bool RunFileDialog(const FileDialogRequest& request, std::string& chosenPath) {
+    // The name buffer holds MAX_PATH characters with the NUL, as the system's
+    // own dialogs count; the chosen path comes back through it.
+    wchar_t name[MAX_PATH] = {};
+    const std::wstring start = Cp936ToWide(request.fileName);
+    std::copy_n(start.begin(), std::min<size_t>(start.size(), MAX_PATH - 1), name);
+    const std::wstring filter = Cp936ToWide(request.filterList);  // keeps the NULs between entries
+    const std::wstring title = Cp936ToWide(request.title);
+    const std::wstring initialDir = Cp936ToWide(request.initialDir);
+    const std::wstring defaultExt = Cp936ToWide(request.defaultExt);
+
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = DialogOwner();
+    ofn.lpstrFilter = OrNull(filter);
+    ofn.nFilterIndex = filter.empty() ? 0 : static_cast<DWORD>(request.filterIndex);
+    ofn.lpstrFile = name;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrInitialDir = OrNull(initialDir);
+    ofn.lpstrTitle = OrNull(title);
+    ofn.lpstrDefExt = OrNull(defaultExt);
+    ofn.Flags = request.flags;
+    const BOOL ok = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    if (!ok) return false;
+    chosenPath = WideToCp936(name);
+    return true;
+}
+
+bool RunFontDialog(FontDialogValues& values) {
+    LOGFONTW lf{};
+    lf.lfHeight = values.height;
+    lf.lfWeight = values.weight;
+    lf.lfItalic = values.italic;
+    lf.lfUnderline = values.underline;
+    lf.lfStrikeOut = values.strikeOut;
+    const std::wstring face = Cp936ToWide(values.faceName);
+    std::copy_n(face.begin(), std::min<size_t>(face.size(), LF_FACESIZE - 1), lf.lfFaceName);
+
+    CHOOSEFONTW cf{};
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = DialogOwner();
+    cf.lpLogFont = &lf;
+    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    cf.rgbColors = values.color;
+    if (!ChooseFontW(&cf)) return false;
+    values.height = lf.lfHeight;
+    values.weight = lf.lfWeight;
+    values.italic = lf.lfItalic != 0;
+    values.underline = lf.lfUnderline != 0;
+    values.strikeOut = lf.lfStrikeOut != 0;
+    values.faceName = WideToCp936(lf.lfFaceName);
+    values.color = cf.rgbColors;
+    return true;
+}
 
 }  // namespace tamsu

@@ -7,6 +7,8 @@
 //   probe.exe kill PID   ends that one process
 //   probe.exe resources  the editor's GUI object counts and memory
 //   probe.exe settext F  puts the UTF-8 text of file F into the document box
+//   probe.exe lock PATH  holds PATH open with no sharing until the process is ended
+//   probe.exe children H the child windows of window H (a message box's text, a dialog's fields)
 #include <windows.h>
 #include <psapi.h>
 #include <tlhelp32.h>
@@ -208,8 +210,54 @@ int main(int argc, char** argv) {
         std::puts(ok ? "{\"ok\":true}" : "{\"ok\":false}");
         return ok ? 0 : 1;
     }
-    if (argc > 2) return Act(argv[1], std::strtoul(argv[2], nullptr, 10));
+    if (argc > 2 && std::string(argv[1]) == "lock") {
+        // Another process holding a file, as an editor or a virus scanner would.
+        const int n = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);
+        std::wstring path(static_cast<size_t>(n), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, argv[2], -1, path.data(), n);
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        std::printf("{\"locked\":%s}\n", h != INVALID_HANDLE_VALUE ? "true" : "false");
+        std::fflush(stdout);
+        if (h == INVALID_HANDLE_VALUE) return 1;
+        Sleep(INFINITE);
+    }
     std::string out;
+    if (argc > 2 && std::string(argv[1]) == "children") {
+        HWND parent = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
+        out = "{\"children\":[";
+        EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
+        out += "]}";
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fputc('\n', stdout);
+        return 0;
+    }
+    if (argc > 2) return Act(argv[1], std::strtoul(argv[2], nullptr, 10));
+    if (argc > 2 && std::string(argv[1]) == "command") {
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        const bool posted = main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+        std::printf("{\"posted\":%s}\n", posted ? "true" : "false");
+        return posted ? 0 : 1;
+    }
+    if (argc > 2 && std::string(argv[1]) == "lock") {
+        // Another process holding a file, as an editor or a virus scanner would.
+        const int n = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);
+        std::wstring path(static_cast<size_t>(n), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, argv[2], -1, path.data(), n);
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        std::printf("{\"locked\":%s}\n", h != INVALID_HANDLE_VALUE ? "true" : "false");
+        std::fflush(stdout);
+        if (h == INVALID_HANDLE_VALUE) return 1;
+        Sleep(INFINITE);
+    }
+    if (argc > 2 && std::string(argv[1]) == "children") {
+        HWND parent = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
+        out = "{\"children\":[";
+        EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
+        out += "]}";
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fputc('\n', stdout);
+        return 0;
+    }
     if (argc > 1 && std::string(argv[1]) == "top") {
         out = "{\"windows\":[";
         EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&out));

@@ -1,0 +1,232 @@
+"""The File commands on the real editor through the system's own file dialogs.
+
+The File menu's pop-up is reached here by posting its menu commands
+(20000 + the entry's index in the layout's menu list), as choosing an entry does.
+"""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+from editor import Editor, probe, to_windows_path, top_windows, wait_until, xdotool
+
+MENU_ENTRY = {"新建": 1, "打开": 2, "保存": 3, "另存为": 4, "退出": 6, "字体": 13}
+
+
+def command(name):
+    assert probe("command", str(MENU_ENTRY[name]))["ok"]
+
+
+def window_titled(title):
+    for w in top_windows():
+        if w["text"] == title:
+            return w
+    return None
+
+
+def focus_x_window(title):
+    ids = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", f"^{title}$").split(),
+                     what=f"the X window of {title}")
+    xdotool("windowfocus", "--sync", ids[-1])
+
+
+def gbk(text):
+    return text.encode("gbk")
+
+
+def answer_file_dialog(title, path):
+    """Types a Windows path into the file dialog titled `title` and confirms it."""
+    wait_until(lambda: window_titled(title), what=f"the {title} dialog")
+    focus_x_window(title)
+    xdotool("key", "--clearmodifiers", "ctrl+a")
+    xdotool("type", "--delay", 15, path)
+    xdotool("key", "Return")
+
+
+def wait_closed(title, timeout=20):
+    wait_until(lambda: not window_titled(title), timeout=timeout, what=f"{title} to close")
+
+
+def children(title):
+    window = wait_until(lambda: window_titled(title), what=f"the window {title}")
+    return [c for c in probe("children", str(window["hwnd"]))["children"] if c["visible"]]
+
+
+def message_box(caption):
+    """The box and its message (the one child text that is not a button's)."""
+    box = wait_until(lambda: window_titled(caption), what=f"the message box {caption}")
+    texts = [c["text"] for c in probe("children", str(box["hwnd"]))["children"] if c["class"] != "Button"]
+    return box, "".join(texts)
+
+
+class FileCommands(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="tamsu-files-")
+
+    def tearDown(self):
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def path(self, name):
+        return os.path.join(self.dir, name)
+
+    def write(self, name, data):
+        with open(self.path(name), "wb") as f:
+            f.write(data)
+        return self.path(name)
+
+    def read(self, name):
+        with open(self.path(name), "rb") as f:
+            return f.read()
+
+    def read_if_there(self, name):
+        try:
+            return self.read(name)
+        except FileNotFoundError:
+            return None
+
+    def open_file(self, name):
+        command("打开")
+        answer_file_dialog("打开", to_windows_path(self.path(name)))
+        wait_closed("打开")
+
+    def test_an_opened_gbk_file_saved_under_a_new_name_is_equal_byte_for_byte(self):
+        text = "中文测试，第一行\r\n第二行 second line\r\n\r\n末行没有换行"
+        source = self.path("source.txt")
+        subprocess.run(["iconv", "-f", "UTF-8", "-t", "GBK", "-o", source], input=text.encode(), check=True)
+        with Editor() as ed:
+            command("打开")
+            # The first file dialog starts with an empty name and the one file type.
+            fields = children("打开")
+            self.assertIn("文本文件(*.txt)", [c["text"] for c in fields if c["class"] == "ComboBox"])
+            self.assertEqual([c["text"] for c in fields if c["class"] == "Edit"], [""])
+            answer_file_dialog("打开", to_windows_path(self.path("source.txt")))
+            wait_closed("打开")
+            box = wait_until(lambda: (lambda b: b if b["text"] == text else None)(ed.edit_box()),
+                             what="the opened text")
+            self.assertFalse(box["modified"])
+            command("另存为")  # the caption the Open left
+            answer_file_dialog("打开", to_windows_path(self.path("copy.txt")))
+            wait_until(lambda: os.path.exists(self.path("copy.txt")), what="the copy")
+            wait_closed("打开")
+            self.assertEqual(self.read("copy.txt"), self.read("source.txt"))
+            self.assertEqual(sorted(os.listdir(self.dir)), ["copy.txt", "source.txt"])
+
+    def test_typing_into_an_opened_file_and_saving_writes_the_new_bytes(self):
+        self.write("doc.txt", gbk("第一行\r\n"))
+        with Editor() as ed:
+            self.open_file("doc.txt")
+            wait_until(lambda: ed.edit_box()["text"] == "第一行\r\n", what="the opened text")
+            ed.click(300, 200)
+            ed.key("ctrl+End")
+            ed.type("typed here")
+            wait_until(lambda: ed.edit_box()["modified"], what="the typing")
+            command("保存")
+            expected = gbk("第一行\r\ntyped here")
+            # While the new file takes the old one's place the name may be missing for a moment.
+            wait_until(lambda: self.read_if_there("doc.txt") == expected, what="the saved bytes")
+            box = wait_until(lambda: (lambda b: b if not b["modified"] else None)(ed.edit_box()),
+                             what="the text read back")
+            self.assertEqual(box["text"], "第一行\r\ntyped here")
+            self.assertEqual(box["selStart"], len("第一行\r\ntyped here"))
+            self.assertEqual(sorted(os.listdir(self.dir)), ["doc.txt"])
+
+    def test_exit_and_alt_f4_ask_first_and_cancel_keeps_the_window(self):
+        with Editor() as ed:
+            ed.type("unsaved work")
+            command("退出")
+            box, text = message_box("询问")
+            self.assertIn("文件已经被修改，是否保存？", text)
+            focus_x_window("询问")
+            xdotool("key", "Escape")
+            wait_closed("询问")
+            time.sleep(1)
+            self.assertIsNone(ed.proc.poll())
+            self.assertEqual(ed.edit_box()["text"], "unsaved work")
+
+            # The same prompt guards Alt+F4; No lets the program end. (Without a
+            # window manager nothing activates the window again after the box:
+            # a click does, as the user's would.)
+            ed.click(300, 200)
+            ed.key("alt+F4")
+            box, text = message_box("询问")
+            self.assertIn("文件已经被修改，是否保存？", text)
+            focus_x_window("询问")
+            xdotool("key", "n")
+            self.assertEqual(ed.wait_exit(), 0)
+        self.assertEqual(os.listdir(self.dir), [])
+
+    def test_the_font_dialog_hands_back_face_and_size(self):
+        with Editor() as ed:
+            command("字体")
+            texts = [c["text"] for c in children("字体")]
+            first = [c["text"] for c in children("字体") if c["class"] == "Edit"]
+            self.assertIn("删除线(&K)", texts)  # the effects part
+            self.assertIn("下划线(&U)", texts)
+            focus_x_window("字体")
+            xdotool("key", "Escape")
+            wait_closed("字体")
+
+            # Another face and size, picked from the dialog's lists.
+            command("字体")
+            focus_x_window("字体")
+            xdotool("key", "--clearmodifiers", "alt+f", "Down")
+            xdotool("key", "--clearmodifiers", "alt+s", "Down", "Down", "Down")
+            time.sleep(0.5)
+            chosen = [c["text"] for c in children("字体") if c["class"] == "Edit"]
+            xdotool("key", "Return")
+            wait_closed("字体")
+            # The next dialog starts from that choice.
+            command("字体")
+            edits = [c["text"] for c in children("字体") if c["class"] == "Edit"]
+            self.assertEqual(edits[0], chosen[0])
+            self.assertEqual(edits[2], chosen[2])
+            self.assertNotEqual(chosen[2], first[2])
+            focus_x_window("字体")
+            xdotool("key", "Escape")
+            wait_closed("字体")
+            self.assertIsNone(ed.proc.poll())
+
+    def test_a_full_disk_leaves_the_former_file_as_it_was(self):
+        disk = self.path("small-disk")
+        os.mkdir(disk)
+        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", disk],
+                          capture_output=True).returncode != 0:
+            self.skipTest("no tmpfs mount here")
+        try:
+            target = os.path.join(disk, "target.txt")
+            former = gbk("原来的内容\r\n") * 50
+            with open(target, "wb") as f:
+                f.write(former)
+            try:  # fill the disk to the last byte
+                with open(os.path.join(disk, "filler"), "wb") as f:
+                    while True:
+                        f.write(b"\0" * 4096)
+                        f.flush()
+            except OSError:
+                pass
+            self.write("big.txt", b"0123456789abcdef\r\n" * 20000)  # 360 KB, more than the disk holds
+            with Editor() as ed:
+                self.open_file("big.txt")
+                wait_until(lambda: len(ed.edit_box()["text"]) == 360000, what="the big text")
+                command("另存为")
+                answer_file_dialog("打开", to_windows_path(target))
+                # The dialog asks before replacing an existing file: yes.
+                wait_until(lambda: len([w for w in top_windows() if w["text"] == "打开"]) >= 2,
+                           what="the overwrite question")
+                xdotool("key", "Return")
+                box, text = message_box("错误")
+                self.assertTrue(text.startswith("无法保存文件：" + to_windows_path(target) + "\r\n"), text)
+                self.assertIsNone(ed.proc.poll())
+            with open(target, "rb") as f:
+                self.assertEqual(f.read(), former)
+            self.assertEqual(sorted(os.listdir(disk)), ["filler", "target.txt"])
+        finally:
+            subprocess.run(["umount", disk], capture_output=True)
+            if os.path.ismount(disk):
+                subprocess.run(["umount", "-l", disk], capture_output=True)
+
+
+if __name__ == "__main__":
+    unittest.main()
