@@ -59,8 +59,14 @@ def to_windows_path(path):
 
 
 def probe(*args):
-    out = run(["wine", PROBE, *args], timeout=60).stdout
-    return json.loads(out.strip().splitlines()[-1])
+    # Rarely (about once in a few hundred runs) a probe.exe started under Wine
+    # prints nothing at all; a second start reads the windows as they are.
+    for _ in range(2):
+        done = run(["wine", PROBE, *args], timeout=60)
+        lines = done.stdout.strip().splitlines()
+        if lines:
+            return json.loads(lines[-1])
+    raise AssertionError(f"probe {args} printed nothing: rc={done.returncode} stderr={done.stderr!r}")
 
 
 class Editor:
