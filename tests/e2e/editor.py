@@ -5,6 +5,7 @@ Environment (set by CTest): TAMSU_EXE, TAMSU_WINE_DIR, TAMSU_SOURCE_DIR.
 """
 import json
 import os
+import re
 import shlex
 import subprocess
 import tempfile
@@ -13,6 +14,11 @@ import time
 EXE = os.environ.get("TAMSU_EXE", "")
 WINE_DIR = os.environ.get("TAMSU_WINE_DIR", "")
 PROBE = os.path.join(os.path.dirname(EXE), "probe.exe")
+
+MENU_ITEM_HEIGHT = 22       # the owner-drawn items' height
+MENU_SEPARATOR_HEIGHT = 9
+# The centres of the title strip's word buttons that open the pop-up menus (client points).
+WORD_BUTTONS = {"文件": (40, 12), "编辑": (80, 12), "功能": (120, 12)}
 
 
 def wine_env():
@@ -53,8 +59,14 @@ def to_windows_path(path):
 
 
 def probe(*args):
-    out = run(["wine", PROBE, *args], timeout=60).stdout
-    return json.loads(out.strip().splitlines()[-1])
+    # Rarely (about once in a few hundred runs) a probe.exe started under Wine
+    # prints nothing at all; a second start reads the windows as they are.
+    for _ in range(2):
+        done = run(["wine", PROBE, *args], timeout=60)
+        lines = done.stdout.strip().splitlines()
+        if lines:
+            return json.loads(lines[-1])
+    raise AssertionError(f"probe {args} printed nothing: rc={done.returncode} stderr={done.stderr!r}")
 
 
 class Editor:
@@ -130,6 +142,25 @@ class Editor:
     def release(self, button=1):
         xdotool("mouseup", button)
 
+    def choose(self, menu, item, in_document=None):
+        """Chooses an item of a pop-up menu as a user does: clicks the menu's word
+        button (or, with in_document=(x, y), presses the right button there, which
+        opens 编辑), then clicks the item in the menu that opened."""
+        if in_document:
+            self.move(*in_document)
+            time.sleep(0.1)
+            xdotool("mousedown", 3)
+        else:
+            self.click(*WORD_BUTTONS[menu])
+        popup = wait_until(open_menus, timeout=10, what=f"the {menu} menu")[0]
+        if in_document:
+            xdotool("mouseup", 3)  # on the menu's corner: chooses nothing
+        x, y = menu_item_point(popup, menu_items(menu), item)
+        move_pointer(x, y)
+        time.sleep(0.1)
+        xdotool("click", 1)
+        wait_until(lambda: not open_menus(), timeout=10, what=f"the {menu} menu to close")
+
     def type(self, text):
         self.focus()
         xdotool("type", "--delay", 20, text)
@@ -160,6 +191,64 @@ def move_pointer(x, y):
 def top_windows():
     """Every visible top-level Windows window of the prefix (menus, dialogs, message boxes)."""
     return probe("top")["windows"]
+
+
+def window_titled(title):
+    """The visible top-level window with that title (a dialog, a message box), or None."""
+    for w in top_windows():
+        if w["text"] == title:
+            return w
+    return None
+
+
+def focus_x_window(title):
+    """Gives the keyboard to the X window of a dialog or message box, found by its title."""
+    ids = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", f"^{title}$").split(),
+                     what=f"the X window of {title}")
+    xdotool("windowfocus", "--sync", ids[-1])
+
+
+def answer_file_dialog(title, path):
+    """Types a Windows path into the file dialog titled `title` and confirms it."""
+    wait_until(lambda: window_titled(title), what=f"the {title} dialog")
+    focus_x_window(title)
+    xdotool("key", "--clearmodifiers", "ctrl+a")
+    xdotool("type", "--delay", 15, path)
+    xdotool("key", "Return")
+
+
+def wait_closed(title, timeout=20):
+    wait_until(lambda: not window_titled(title), timeout=timeout, what=f"{title} to close")
+
+
+def open_menus():
+    """The pop-up menus on the screen."""
+    return [w for w in top_windows() if w["class"] == "#32768"]
+
+
+def menu_items(menu):
+    """The texts of the items the layout's menu puts under a top-level entry, "-" for a separator."""
+    source = os.path.join(os.environ["TAMSU_SOURCE_DIR"], "src", "ui", "window_layout.cpp")
+    with open(source, encoding="utf-8") as f:
+        block = f.read().split("l.menu = {", 1)[1].split("};", 1)[0]
+    entries = re.findall(r'^\s*\{"([^"]*)",\s*(\d+),\s*(true|false)', block, re.M)
+    items, inside = [], False
+    for text, level, hidden in entries:
+        if level == "0":
+            inside = text == menu
+        elif inside and level == "1" and hidden == "false":
+            items.append(text)
+    assert items, f"no items under {menu}"
+    return items
+
+
+def menu_item_point(popup, items, item):
+    """The screen point at the middle of an item of an open pop-up menu: the items
+    stand one under another, the frame's height split above and below them."""
+    heights = [MENU_SEPARATOR_HEIGHT if text == "-" else MENU_ITEM_HEIGHT for text in items]
+    index = items.index(item)
+    top = popup["y"] + (popup["h"] - sum(heights)) // 2 + sum(heights[:index])
+    return popup["x"] + popup["w"] // 2, top + heights[index] // 2
 
 
 def pixel(png, x, y):

@@ -1,8 +1,5 @@
-"""The File commands on the real editor through the system's own file dialogs.
-
-The File menu's pop-up is reached here by posting its menu commands
-(20000 + the entry's index in the layout's menu list), as choosing an entry does.
-"""
+"""The File commands on the real editor, chosen from the pop-up menus, through
+the system's own file dialogs."""
 import os
 import shutil
 import subprocess
@@ -10,43 +7,12 @@ import tempfile
 import time
 import unittest
 
-from editor import Editor, probe, to_windows_path, top_windows, wait_until, xdotool
-
-MENU_ENTRY = {"新建": 1, "打开": 2, "保存": 3, "另存为": 4, "退出": 6, "字体": 13}
-
-
-def command(name):
-    assert probe("command", str(MENU_ENTRY[name]))["ok"]
-
-
-def window_titled(title):
-    for w in top_windows():
-        if w["text"] == title:
-            return w
-    return None
-
-
-def focus_x_window(title):
-    ids = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", f"^{title}$").split(),
-                     what=f"the X window of {title}")
-    xdotool("windowfocus", "--sync", ids[-1])
+from editor import (Editor, answer_file_dialog, focus_x_window, move_pointer, probe, to_windows_path,
+                    top_windows, wait_closed, wait_until, window_titled, xdotool)
 
 
 def gbk(text):
     return text.encode("gbk")
-
-
-def answer_file_dialog(title, path):
-    """Types a Windows path into the file dialog titled `title` and confirms it."""
-    wait_until(lambda: window_titled(title), what=f"the {title} dialog")
-    focus_x_window(title)
-    xdotool("key", "--clearmodifiers", "ctrl+a")
-    xdotool("type", "--delay", 15, path)
-    xdotool("key", "Return")
-
-
-def wait_closed(title, timeout=20):
-    wait_until(lambda: not window_titled(title), timeout=timeout, what=f"{title} to close")
 
 
 def children(title):
@@ -59,6 +25,14 @@ def message_box(caption):
     box = wait_until(lambda: window_titled(caption), what=f"the message box {caption}")
     texts = [c["text"] for c in probe("children", str(box["hwnd"]))["children"] if c["class"] != "Button"]
     return box, "".join(texts)
+
+
+def click_button(title, text):
+    """Clicks the button of a dialog or message box whose caption starts with text."""
+    button = next(c for c in children(title) if c["class"] == "Button" and c["text"].startswith(text))
+    move_pointer(button["x"] + button["w"] // 2, button["y"] + button["h"] // 2)
+    time.sleep(0.1)
+    xdotool("click", 1)
 
 
 class FileCommands(unittest.TestCase):
@@ -86,8 +60,8 @@ class FileCommands(unittest.TestCase):
         except FileNotFoundError:
             return None
 
-    def open_file(self, name):
-        command("打开")
+    def open_file(self, ed, name):
+        ed.choose("文件", "打开")
         answer_file_dialog("打开", to_windows_path(self.path(name)))
         wait_closed("打开")
 
@@ -96,7 +70,7 @@ class FileCommands(unittest.TestCase):
         source = self.path("source.txt")
         subprocess.run(["iconv", "-f", "UTF-8", "-t", "GBK", "-o", source], input=text.encode(), check=True)
         with Editor() as ed:
-            command("打开")
+            ed.choose("文件", "打开")
             # The first file dialog starts with an empty name and the one file type.
             fields = children("打开")
             self.assertIn("文本文件(*.txt)", [c["text"] for c in fields if c["class"] == "ComboBox"])
@@ -106,7 +80,7 @@ class FileCommands(unittest.TestCase):
             box = wait_until(lambda: (lambda b: b if b["text"] == text else None)(ed.edit_box()),
                              what="the opened text")
             self.assertFalse(box["modified"])
-            command("另存为")  # the caption the Open left
+            ed.choose("文件", "另存为")  # the caption the Open left
             answer_file_dialog("打开", to_windows_path(self.path("copy.txt")))
             wait_until(lambda: os.path.exists(self.path("copy.txt")), what="the copy")
             wait_closed("打开")
@@ -116,13 +90,13 @@ class FileCommands(unittest.TestCase):
     def test_typing_into_an_opened_file_and_saving_writes_the_new_bytes(self):
         self.write("doc.txt", gbk("第一行\r\n"))
         with Editor() as ed:
-            self.open_file("doc.txt")
+            self.open_file(ed, "doc.txt")
             wait_until(lambda: ed.edit_box()["text"] == "第一行\r\n", what="the opened text")
             ed.click(300, 200)
             ed.key("ctrl+End")
             ed.type("typed here")
             wait_until(lambda: ed.edit_box()["modified"], what="the typing")
-            command("保存")
+            ed.choose("文件", "保存")
             expected = gbk("第一行\r\ntyped here")
             # While the new file takes the old one's place the name may be missing for a moment.
             wait_until(lambda: self.read_if_there("doc.txt") == expected, what="the saved bytes")
@@ -135,11 +109,10 @@ class FileCommands(unittest.TestCase):
     def test_exit_and_alt_f4_ask_first_and_cancel_keeps_the_window(self):
         with Editor() as ed:
             ed.type("unsaved work")
-            command("退出")
+            ed.choose("文件", "退出")
             box, text = message_box("询问")
             self.assertIn("文件已经被修改，是否保存？", text)
-            focus_x_window("询问")
-            xdotool("key", "Escape")
+            click_button("询问", "取消")
             wait_closed("询问")
             time.sleep(1)
             self.assertIsNone(ed.proc.poll())
@@ -159,7 +132,7 @@ class FileCommands(unittest.TestCase):
 
     def test_the_font_dialog_hands_back_face_and_size(self):
         with Editor() as ed:
-            command("字体")
+            ed.choose("编辑", "字体")
             texts = [c["text"] for c in children("字体")]
             first = [c["text"] for c in children("字体") if c["class"] == "Edit"]
             self.assertIn("删除线(&K)", texts)  # the effects part
@@ -169,7 +142,7 @@ class FileCommands(unittest.TestCase):
             wait_closed("字体")
 
             # Another face and size, picked from the dialog's lists.
-            command("字体")
+            ed.choose("编辑", "字体")
             focus_x_window("字体")
             xdotool("key", "--clearmodifiers", "alt+f", "Down")
             xdotool("key", "--clearmodifiers", "alt+s", "Down", "Down", "Down")
@@ -178,7 +151,7 @@ class FileCommands(unittest.TestCase):
             xdotool("key", "Return")
             wait_closed("字体")
             # The next dialog starts from that choice.
-            command("字体")
+            ed.choose("编辑", "字体")
             edits = [c["text"] for c in children("字体") if c["class"] == "Edit"]
             self.assertEqual(edits[0], chosen[0])
             self.assertEqual(edits[2], chosen[2])
@@ -208,9 +181,9 @@ class FileCommands(unittest.TestCase):
                 pass
             self.write("big.txt", b"0123456789abcdef\r\n" * 20000)  # 360 KB, more than the disk holds
             with Editor() as ed:
-                self.open_file("big.txt")
+                self.open_file(ed, "big.txt")
                 wait_until(lambda: len(ed.edit_box()["text"]) == 360000, what="the big text")
-                command("另存为")
+                ed.choose("文件", "另存为")
                 answer_file_dialog("打开", to_windows_path(target))
                 # The dialog asks before replacing an existing file: yes.
                 wait_until(lambda: len([w for w in top_windows() if w["text"] == "打开"]) >= 2,

@@ -4,18 +4,12 @@ the pointer, and Esc closes a menu without running anything."""
 import time
 import unittest
 
-from editor import Editor, move_pointer, pointer, top_windows, wait_until, xdotool
-
-ITEM_HEIGHT = 22       # the owner-drawn items' height
-SEPARATOR_HEIGHT = 9
-
-
-def open_menus():
-    return [w for w in top_windows() if w["class"] == "#32768"]
+from editor import (MENU_ITEM_HEIGHT, MENU_SEPARATOR_HEIGHT, Editor, move_pointer, open_menus, pointer,
+                    wait_until, xdotool)
 
 
 def item_height(items, separators):
-    return items * ITEM_HEIGHT + separators * SEPARATOR_HEIGHT
+    return items * MENU_ITEM_HEIGHT + separators * MENU_SEPARATOR_HEIGHT
 
 
 class PopupMenus(unittest.TestCase):

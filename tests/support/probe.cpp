@@ -2,7 +2,6 @@
 // would see them, from outside the editor's process. Prints one JSON object.
 //   probe.exe            the editor's main window and its children
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
-//   probe.exe command N  posts menu entry N's command (20000 + N) to the main window
 //   probe.exe processes  every process of the prefix: pid, parent pid, exe name
 //   probe.exe kill PID   ends that one process
 //   probe.exe resources  the editor's GUI object counts and memory
@@ -159,10 +158,7 @@ int Resources() {
 // Commands that act rather than read: each prints {"ok":true|false}.
 int Act(const std::string& verb, unsigned long value) {
     bool ok = false;
-    if (verb == "command") {
-        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
-        ok = main && PostMessageW(main, WM_COMMAND, 20000 + value, 0);
-    } else if (verb == "kill") {
+    if (verb == "kill") {
         if (HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, value)) {
             ok = TerminateProcess(h, 1) && WaitForSingleObject(h, 10000) == WAIT_OBJECT_0;
             CloseHandle(h);
@@ -232,32 +228,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc > 2) return Act(argv[1], std::strtoul(argv[2], nullptr, 10));
-    if (argc > 2 && std::string(argv[1]) == "command") {
-        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
-        const bool posted = main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
-        std::printf("{\"posted\":%s}\n", posted ? "true" : "false");
-        return posted ? 0 : 1;
-    }
-    if (argc > 2 && std::string(argv[1]) == "lock") {
-        // Another process holding a file, as an editor or a virus scanner would.
-        const int n = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);
-        std::wstring path(static_cast<size_t>(n), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, argv[2], -1, path.data(), n);
-        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        std::printf("{\"locked\":%s}\n", h != INVALID_HANDLE_VALUE ? "true" : "false");
-        std::fflush(stdout);
-        if (h == INVALID_HANDLE_VALUE) return 1;
-        Sleep(INFINITE);
-    }
-    if (argc > 2 && std::string(argv[1]) == "children") {
-        HWND parent = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
-        out = "{\"children\":[";
-        EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
-        out += "]}";
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fputc('\n', stdout);
-        return 0;
-    }
     if (argc > 1 && std::string(argv[1]) == "top") {
         out = "{\"windows\":[";
         EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&out));
