@@ -10,6 +10,7 @@ and sets TAMSU_EXE and TAMSU_WINE_DIR). Knobs:
   TAMSU_SOAK_CHARS  characters to type (default 20000)
   TAMSU_SOAK_SEED   seed of the action sequence (default 8)
 """
+import json
 import os
 import random
 import sys
@@ -17,7 +18,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-from editor import ENV, Editor, probe, top_windows, wait_until, xdotool  # noqa: E402
+from editor import ENV, PROBE, Editor, run, wait_until, xdotool  # noqa: E402
 
 CHARS = int(os.environ.get("TAMSU_SOAK_CHARS", "20000"))
 SEED = int(os.environ.get("TAMSU_SOAK_SEED", "8"))
@@ -48,6 +49,25 @@ ITEM_HEIGHT, SEPARATOR_HEIGHT = 22, 9
 
 class Diverged(AssertionError):
     pass
+
+
+PROBE_HICCUPS = []  # (arguments, exit code, the end of its error output) of runs that printed nothing
+
+
+def probe(*args):
+    """probe.exe's answer; a run that prints nothing is noted and tried again."""
+    for _ in range(3):
+        result = run(["wine", PROBE, *args], timeout=60)
+        lines = result.stdout.strip().splitlines()
+        if lines:
+            return json.loads(lines[-1])
+        PROBE_HICCUPS.append((" ".join(args) or "(main window)", result.returncode, result.stderr.strip()[-300:]))
+        time.sleep(0.5)
+    raise AssertionError(f"probe.exe {' '.join(args)} printed nothing three times: {PROBE_HICCUPS[-1]}")
+
+
+def top_windows():
+    return probe("top")["windows"]
 
 
 class Model:
@@ -88,7 +108,7 @@ class Soak:
         self.log.append(what)
 
     def document(self):
-        return self.ed.edit_box()["text"]
+        return self.ed.edit_box(probe())["text"]
 
     def expect_document(self, what, timeout=15):
         """Waits until the document is what the model says; a difference ends the run."""
@@ -291,7 +311,7 @@ class Soak:
         xdotool("key", "Return")
         wait_until(lambda: self.window_titled("查找文本") is None, timeout=15, what="the Find dialog to close")
         pos = self.model.text.find(token)
-        wait_until(lambda: (lambda b: (b["selStart"], b["selEnd"]))(self.ed.edit_box()) == (pos, pos + len(token)),
+        wait_until(lambda: (lambda b: (b["selStart"], b["selEnd"]))(self.ed.edit_box(probe())) == (pos, pos + len(token)),
                    timeout=10, what=f"the match of {token!r} at {pos} selected")
         self.type_text(replacement, at_end=False)
         self.model.text = self.model.text[:pos] + replacement + self.model.text[pos + len(token):]
@@ -406,10 +426,15 @@ def main():
         warm_chars = 0
         try:
             warm_chars = soak.run()
-        except AssertionError as e:
-            failure = str(e)
+        except Exception as e:  # noqa: BLE001 - any failure is reported with the figures so far
+            failure = f"{type(e).__name__}: {e}"
         duration = time.time() - started
-        clock = next((c["text"] for c in ed.state()["children"] if c["text"].startswith("现在时间是")), "")
+        if failure is not None and ed.proc.poll() is not None:
+            failure += f" (the editor's process had ended, exit code {ed.proc.returncode})"
+        try:
+            clock = next((c["text"] for c in probe()["children"] if c["text"].startswith("现在时间是")), "")
+        except AssertionError:
+            clock = ""
         if failure is None and clock not in clock_lines():
             failure = f"the clock line stopped: it reads {clock!r}, the time is {clock_lines()[0]!r}"
         report(soak, duration, warm_chars, failure, clock)
@@ -442,6 +467,8 @@ def report(soak, duration, warm_chars, failure, clock):
     else:
         print(f"Document check: the document ({len(soak.model.text)} characters) equals the model's")
         print(f"Clock line at the end (the time now): {clock}")
+    for args, code, err in PROBE_HICCUPS:
+        print(f"probe.exe {args} printed nothing once (exit code {code}, error output {err!r}); tried again")
     warm, end = soak.samples.get("warm-up"), soak.samples.get("end")
     if not warm or not end:
         print("Resources: not sampled")
