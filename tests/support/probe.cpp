@@ -4,7 +4,7 @@
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
 //   probe.exe processes  every process of the prefix: pid, parent pid, exe name
 //   probe.exe kill PID   ends that one process
-//   probe.exe resources  the editor's GUI object counts and memory
+//   probe.exe resources  the editor's GUI object counts and memory (see Resources)
 //   probe.exe settext F  puts the UTF-8 text of file F into the document box
 //   probe.exe lock PATH  holds PATH open with no sharing until the process is ended
 //   probe.exe children H the child windows of window H (a message box's text, a dialog's fields)
@@ -126,8 +126,64 @@ int Processes() {
     return 0;
 }
 
+// The editor's GDI objects as its own handle table holds them: the table the
+// process's PEB points to (GdiSharedHandleTable, offset 0xF8 on x64), 24-byte
+// entries whose Type byte (offset 14) is 0 when free. Wine keeps one such table
+// per process and fills it as Windows does, so this counts where
+// GetGuiResources cannot. Stock objects (flag 0x80 in the byte at offset 12)
+// are left out. -1 when the table cannot be read.
+long GdiTableCount(HANDLE process, DWORD pid) {
+    struct BasicInformation {
+        LONG_PTR exitStatus;
+        PVOID peb;
+        ULONG_PTR affinity, priority, pid, parent;
+    } info{};
+    using Query = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    if (!query || query(process, 0, &info, sizeof info, nullptr) != 0 || !info.peb) return -1;
+    ULONG_PTR table = 0;
+    SIZE_T got = 0;
+    if (!ReadProcessMemory(process, static_cast<char*>(info.peb) + 0xF8, &table, sizeof table, &got) || !table) {
+        return -1;
+    }
+    constexpr size_t kEntry = 24, kEntries = 0x10000;
+    std::string entries(kEntry * kEntries, '\0');
+    if (!ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), &got)) return -1;
+    long count = 0;
+    for (size_t i = 0; i + kEntry <= got; i += kEntry) {
+        const auto* e = reinterpret_cast<const unsigned char*>(entries.data() + i);
+        const unsigned owner = e[8] | (e[9] << 8);
+        const bool stock = (e[12] & 0x80) != 0;
+        if (e[14] != 0 && !stock && (owner == 0 || owner == (pid & 0xFFFF))) ++count;
+    }
+    return count;
+}
+
+struct WindowCount {
+    DWORD pid;
+    long count;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM lp) {
+    ++reinterpret_cast<WindowCount*>(lp)->count;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTop(HWND hwnd, LPARAM lp) {
+    auto* windows = reinterpret_cast<WindowCount*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != windows->pid) return TRUE;
+    ++windows->count;
+    EnumChildWindows(hwnd, CountChild, lp);
+    return TRUE;
+}
+
 // The editor's GUI objects and private bytes. GetGuiResources is a stub in
-// Wine (0, ERROR_CALL_NOT_IMPLEMENTED): then gdi and user are -1.
+// Wine (0, ERROR_CALL_NOT_IMPLEMENTED): then gdi and user are -1, and
+// gdiTable and windows (top-level and child windows, hidden ones too) are the
+// counts that still tell a leak.
 int Resources() {
     HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
     DWORD pid = 0;
@@ -144,12 +200,16 @@ int Resources() {
     };
     const long gdi = count(GR_GDIOBJECTS);
     const long user = count(GR_USEROBJECTS);
+    const long gdiTable = GdiTableCount(process, pid);
+    WindowCount windows{pid, 0};
+    EnumWindows(CountTop, reinterpret_cast<LPARAM>(&windows));
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
     CloseHandle(process);
-    std::printf("{\"found\":true,\"pid\":%lu,\"gdi\":%ld,\"user\":%ld,\"private\":%llu,\"workingSet\":%llu}\n",
-                static_cast<unsigned long>(pid), gdi, user,
+    std::printf("{\"found\":true,\"pid\":%lu,\"gdi\":%ld,\"user\":%ld,\"gdiTable\":%ld,\"windows\":%ld,"
+                "\"private\":%llu,\"workingSet\":%llu}\n",
+                static_cast<unsigned long>(pid), gdi, user, gdiTable, windows.count,
                 static_cast<unsigned long long>(memory.PrivateUsage),
                 static_cast<unsigned long long>(memory.WorkingSetSize));
     return 0;
