@@ -28,12 +28,16 @@ std::wstring FullPathOf(const std::wstring& path) {
     return full;
 }
 
-// The path as the file system takes it at any length: full, and with the
-// extended-length prefix, so neither the target nor the longer names of the
-// files made beside it meet the MAX_PATH limit.
+// Room for the longest name made beside a target (see UniqueName).
+constexpr size_t kMadeNameRoom = 40;
+
+// The path as the file system takes it: full, and in the extended-length form
+// where it, or a name made beside it, could reach MAX_PATH. Shorter paths keep
+// the plain form and with it the system's usual reading of them.
 std::wstring FileSystemPath(const std::string& path) {
     const std::wstring full = FullPathOf(Cp936ToWide(path));
-    return full.empty() ? full : LongPathForm(full);
+    if (full.empty() || full.size() + kMadeNameRoom < MAX_PATH) return full;
+    return LongPathForm(full);
 }
 
 // The folder part of a full path, with its trailing backslash.
