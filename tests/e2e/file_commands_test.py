@@ -279,6 +279,8 @@ class FileCommands(unittest.TestCase):
                 xdotool("key", "Return")
                 box, text = message_box("错误")
                 self.assertTrue(text.startswith("无法保存文件：" + to_windows_path(target) + "\r\n"), text)
+                dismiss("错误")
+                self.assertEqual(ed.edit_box()["text"], "0123456789abcdef\r\n" * 20000)
                 self.assertIsNone(ed.proc.poll())
             with open(target, "rb") as f:
                 self.assertEqual(f.read(), former)
