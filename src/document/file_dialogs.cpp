@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "ui/cp936_conversion.h"
 
@@ -28,16 +29,21 @@ HWND DialogOwner() {
     return found;
 }
 
+// The longest path Windows knows, in UTF-16 units with the NUL.
+constexpr size_t kLongestPath = 32768;
+
 const wchar_t* OrNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); }
 
 }  // namespace
 
 bool RunFileDialog(const FileDialogRequest& request, std::string& chosenPath) {
-    // The name buffer holds MAX_PATH characters with the NUL, as the system's
-    // own dialogs count; the chosen path comes back through it.
-    wchar_t name[MAX_PATH] = {};
+    // The chosen path comes back through the name buffer. It holds the longest
+    // path the system knows: with a MAX_PATH buffer a longer choice would come
+    // back as a silent failure, looking like Cancel, while the file layer takes
+    // paths of any length. The start name is already cut to its 259 bytes.
+    std::vector<wchar_t> name(kLongestPath, L'\0');
     const std::wstring start = Cp936ToWide(request.fileName);
-    std::copy_n(start.begin(), std::min<size_t>(start.size(), MAX_PATH - 1), name);
+    std::copy_n(start.begin(), std::min<size_t>(start.size(), name.size() - 1), name.begin());
     const std::wstring filter = Cp936ToWide(request.filterList);  // keeps the NULs between entries
     const std::wstring title = Cp936ToWide(request.title);
     const std::wstring initialDir = Cp936ToWide(request.initialDir);
@@ -48,15 +54,15 @@ bool RunFileDialog(const FileDialogRequest& request, std::string& chosenPath) {
     ofn.hwndOwner = DialogOwner();
     ofn.lpstrFilter = OrNull(filter);
     ofn.nFilterIndex = filter.empty() ? 0 : static_cast<DWORD>(request.filterIndex);
-    ofn.lpstrFile = name;
-    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrInitialDir = OrNull(initialDir);
     ofn.lpstrTitle = OrNull(title);
     ofn.lpstrDefExt = OrNull(defaultExt);
     ofn.Flags = request.flags;
     const BOOL ok = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok) return false;
-    chosenPath = WideToCp936(name);
+    chosenPath = WideToCp936(name.data());
     return true;
 }
 

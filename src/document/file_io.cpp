@@ -4,14 +4,13 @@
 #include <cstdio>
 #include <new>
 
+#include "document/long_path.h"
 #include "ui/cp936_conversion.h"
 
 namespace tamsu {
 namespace {
 
 constexpr DWORD kChunk = 1 << 20;
-// The editor holds a document in one edit control; larger files are refused.
-constexpr LONGLONG kMaxFileSize = 0x7FFFFFFF;
 
 BOOL RealWriteChunk(HANDLE file, const char* data, DWORD size, DWORD* written) {
     return WriteFile(file, data, size, written, nullptr);
@@ -27,6 +26,18 @@ std::wstring FullPathOf(const std::wstring& path) {
     if (got == 0 || got >= n) return {};
     full.resize(got);
     return full;
+}
+
+// Room for the longest name made beside a target (see UniqueName).
+constexpr size_t kMadeNameRoom = 40;
+
+// The path as the file system takes it: full, and in the extended-length form
+// where it, or a name made beside it, could reach MAX_PATH. Shorter paths keep
+// the plain form and with it the system's usual reading of them.
+std::wstring FileSystemPath(const std::string& path) {
+    const std::wstring full = FullPathOf(Cp936ToWide(path));
+    if (full.empty() || full.size() + kMadeNameRoom < MAX_PATH) return full;
+    return LongPathForm(full);
 }
 
 // The folder part of a full path, with its trailing backslash.
@@ -107,14 +118,15 @@ void SetWriteChunkFunction(WriteChunkFunction function) { g_writeChunk = functio
 bool ReadFileBytes(const std::string& path, Bytes& bytes, DWORD& error) {
     bytes.clear();
     if (path.empty()) return Fail(error, ERROR_INVALID_NAME);
-    const std::wstring wide = Cp936ToWide(path);
+    const std::wstring wide = FileSystemPath(path);
+    if (wide.empty()) return Fail(error, GetLastError());
     HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Fail(error, GetLastError());
     LARGE_INTEGER size{};
     bool ok = GetFileSizeEx(file, &size) != FALSE;
     DWORD code = ok ? ERROR_SUCCESS : GetLastError();
-    if (ok && size.QuadPart > kMaxFileSize) {
+    if (ok && size.QuadPart > kMaxReadBytes) {
         ok = false;
         code = ERROR_FILE_TOO_LARGE;
     }
@@ -147,7 +159,7 @@ bool ReadFileBytes(const std::string& path, Bytes& bytes, DWORD& error) {
 
 bool WriteFileBytes(const std::string& path, std::string_view bytes, DWORD& error) {
     if (path.empty()) return Fail(error, ERROR_INVALID_NAME);
-    const std::wstring target = FullPathOf(Cp936ToWide(path));
+    const std::wstring target = FileSystemPath(path);
     if (target.empty()) return Fail(error, GetLastError());
     const std::wstring folder = FolderOf(target);
     if (folder.empty() || folder.size() == target.size()) return Fail(error, ERROR_INVALID_NAME);

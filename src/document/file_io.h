@@ -12,16 +12,24 @@
 
 namespace tamsu {
 
+// The largest file that is read. The document box lays out about 3 MB of text
+// a second under Wine and holds some twelve bytes of memory for each byte, so
+// at this size the window is already still for about ten seconds; a larger
+// file is refused before anything is read, not left to freeze the window for
+// minutes and take gigabytes.
+constexpr long long kMaxReadBytes = 32LL * 1024 * 1024;
+
 // Reads the whole file (GENERIC_READ, others may read but not write meanwhile).
-// False with the system's error code when it cannot be opened or read; a file
-// of length 0 is read as the empty buffer.
+// False with the system's error code when it cannot be opened or read, and
+// ERROR_FILE_TOO_LARGE for a file longer than kMaxReadBytes; a file of length
+// 0 is read as the empty buffer. Paths of any length are taken.
 bool ReadFileBytes(const std::string& path, Bytes& bytes, DWORD& error);
 
 // Writes bytes as the whole content of the file at path without ever damaging
 // what is there: the bytes go to a new file in the same folder, are flushed,
 // and only then take the target's place; a target that existed keeps its
 // attributes. On any failure the former file is as it was, no temporary file
-// is left, and error holds the system's code.
+// is left, and error holds the system's code. Paths of any length are taken.
 bool WriteFileBytes(const std::string& path, std::string_view bytes, DWORD& error);
 
 // The system's wording of an error code, without the trailing line break.

@@ -45,6 +45,12 @@ bool WriteDocumentTo(App& app, const std::string& path, std::string* written) {
 }
 
 void ShowReadFailure(App& app, const std::string& path, unsigned long error) {
+    if (error == ERROR_FILE_TOO_LARGE) {
+        const std::string limit = std::to_string(kMaxReadBytes / (1024 * 1024));
+        app.services.ShowMessage("文件太大，无法打开：" + path + "\r\n只能打开不超过 " + limit + " MB 的文件。", "错误",
+                                 MB_OK | MB_ICONERROR);
+        return;
+    }
     app.services.ShowMessage("无法打开文件：" + path + "\r\n" + SystemErrorText(error), "错误", MB_OK | MB_ICONERROR);
 }
 

@@ -1,6 +1,7 @@
 # Document state, save prompt, dialog object, file transfer, File commands, printing, font.
 list(APPEND TAMSU_CORE_SOURCES
   document/dialog_rules.cpp
+  document/long_path.cpp
   document/text_transfer.cpp)
 # Printing
 list(APPEND TAMSU_CORE_SOURCES document/print_layout.cpp)

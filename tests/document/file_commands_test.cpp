@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <optional>
+
 #include "document/file_fixture.h"
+#include "document/file_io.h"
 #include "document/save_prompt.h"
 #include "support/test_window.h"
 
@@ -243,19 +248,60 @@ TEST(OpenCommand, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     const std::string locked = dir.Path("locked.txt");
     WriteRaw(locked, "held by another program");
     LockingProcess lock(locked);
-    for (const std::string& unreadable : {locked, dir.Path("vanished.txt")}) {
+    const std::string vanishing = dir.Path("vanishing.txt");
+    const std::string large = dir.Path("large.txt");
+    WriteSparse(large, 200LL * 1024 * 1024);
+    struct Case {
+        std::string path;
+        std::string told;
+        std::function<void()> afterTheDialog;
+    };
+    const Case cases[] = {
+        {locked, "无法打开文件：" + locked + "\r\n" + SystemErrorText(ERROR_SHARING_VIOLATION), nullptr},
+        // Chosen while it was there, gone before it was read.
+        {vanishing, "无法打开文件：" + vanishing + "\r\n" + SystemErrorText(ERROR_FILE_NOT_FOUND),
+         [&] { DeleteFileW(Wide(vanishing).c_str()); }},
+        {large, "文件太大，无法打开：" + large + "\r\n只能打开不超过 32 MB 的文件。", nullptr},
+    };
+    for (const Case& c : cases) {
+        WriteRaw(vanishing, "soon gone");
+        const std::vector<std::string> files = dir.Names();
         Editor ed;
         ed.Open(before);
         ed.Type("edited");
         ed.Answer(kAnswerNo);
-        ed.Open(unreadable);
-        ASSERT_EQ(ed.boxes(), 2u) << unreadable;
-        EXPECT_EQ(ed.lastBox().text.rfind("无法打开文件：" + unreadable + "\r\n", 0), 0u) << ed.lastBox().text;
+        ed.w.services.fileAnswers.push_back({true, c.path, c.afterTheDialog});
+        OpenCommand(ed.w.app());
+        ASSERT_EQ(ed.boxes(), 2u) << c.path;
+        EXPECT_EQ(ed.lastBox().text, c.told);
         EXPECT_EQ(ed.lastBox().caption, "错误");
         EXPECT_EQ(ed.lastBox().flags, static_cast<uint32_t>(MB_ICONERROR));
-        EXPECT_EQ(ed.text(), "edited");
-        EXPECT_TRUE(ed.modified());
-        EXPECT_EQ(ed.path(), before);
+        EXPECT_EQ(ed.text(), "edited") << c.path;
+        EXPECT_TRUE(ed.modified()) << c.path;
+        EXPECT_EQ(ed.path(), before) << c.path;
+        EXPECT_EQ(ReadRaw(before), "before") << c.path;
+        for (const std::string& n : dir.Names()) {
+            EXPECT_NE(std::find(files.begin(), files.end(), n), files.end()) << "left behind: " << n;
+        }
+    }
+}
+
+TEST(OpenCommand, APathAtAndBeyondMaxPathIsOpenedAndSavedWhereItIs) {
+    for (size_t bytes : {259u, 260u}) {
+        TempFolder dir;
+        LongPath file(dir, bytes, true);
+        WriteRaw(LongPath::Raw(file.path()), "opened");
+        Editor ed;
+        ed.Open(file.path());
+        EXPECT_EQ(ed.text(), "opened") << bytes;
+        EXPECT_EQ(ed.path(), file.path()) << bytes;
+        ed.Type("saved in place");
+        SaveCommand(ed.w.app());
+        EXPECT_EQ(ed.boxes(), 0u) << bytes;
+        EXPECT_FALSE(ed.modified()) << bytes;
+        EXPECT_EQ(ReadRaw(LongPath::Raw(file.path())), "saved in place") << bytes;
+        // Nothing else beside it: no temporary file, no file under a cut name.
+        EXPECT_EQ(file.Names(), std::vector<std::string>{file.name()}) << bytes;
     }
 }
 
@@ -341,24 +387,65 @@ TEST(SaveCommand, AfterNewAsksForAFileInsteadOfOverwritingTheOpenedOne) {
     EXPECT_EQ(ReadRaw(dir.Path("new.txt")), "a new document");
 }
 
+int g_chunksBeforeDiskFull = 0;
+BOOL DiskFullAfterSomeChunks(HANDLE file, const char* data, DWORD size, DWORD* written) {
+    if (g_chunksBeforeDiskFull-- > 0) return WriteFile(file, data, size, written, nullptr);
+    *written = 0;
+    SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
 TEST(SaveCommand, AFailedWriteIsReportedAndKeepsTheUsersText) {
-    TempFolder dir;
-    const std::string file = dir.Path("ro.txt");
-    WriteRaw(file, "former");
-    Editor ed;
-    ed.Open(file);
-    ASSERT_TRUE(SetFileAttributesW(Wide(file).c_str(), FILE_ATTRIBUTE_READONLY));
-    ed.Type("the user's work");
-    SaveCommand(ed.w.app());
-    ASSERT_EQ(ed.boxes(), 1u);
-    EXPECT_EQ(ed.lastBox().text.rfind("无法保存文件：" + file + "\r\n", 0), 0u) << ed.lastBox().text;
-    EXPECT_EQ(ed.lastBox().caption, "错误");
-    EXPECT_EQ(ed.text(), "the user's work");
-    EXPECT_TRUE(ed.modified());
-    EXPECT_EQ(ReadRaw(file), "former");
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"ro.txt"});
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& file, std::optional<LockingProcess>& lock)> fault;
+        size_t workBytes;  // more than a write chunk where the fault strikes midway
+        DWORD reason;      // the system's code the user reads, 0 where the system chooses
+    };
+    const Case cases[] = {
+        {"read-only target",
+         [](const std::string& f, auto&) { ASSERT_TRUE(SetFileAttributesW(Wide(f).c_str(), FILE_ATTRIBUTE_READONLY)); },
+         100, 0},
+        {"locked by another process", [](const std::string& f, auto& lock) { lock.emplace(f); }, 100, 0},
+        {"disk full midway",
+         [](const std::string&, auto&) {
+             g_chunksBeforeDiskFull = 1;
+             SetWriteChunkFunction(DiskFullAfterSomeChunks);
+         },
+         1100 * 1024, ERROR_DISK_FULL},
+    };
+    for (const Case& c : cases) {
+        TempFolder dir;
+        const std::string file = dir.Path("former.txt");
+        WriteRaw(file, "former");
+        Editor ed;
+        ed.Open(file);
+        std::optional<LockingProcess> lock;
+        c.fault(file, lock);
+        std::string work;
+        while (work.size() < c.workBytes) work += "用户的工作 the user's work\r\n";
+        ed.Type(work);
+        SaveCommand(ed.w.app());
+        SetWriteChunkFunction(nullptr);
+        lock.reset();
+        ASSERT_EQ(ed.boxes(), 1u) << c.what;
+        const std::string told = "无法保存文件：" + file + "\r\n";
+        EXPECT_EQ(ed.lastBox().text.rfind(told, 0), 0u) << ed.lastBox().text;
+        if (c.reason) {
+            EXPECT_EQ(ed.lastBox().text, told + SystemErrorText(c.reason)) << c.what;
+        } else {
+            EXPECT_GT(ed.lastBox().text.size(), told.size()) << c.what;  // the system's reason
+        }
+        EXPECT_EQ(ed.lastBox().caption, "错误") << c.what;
+        EXPECT_EQ(ed.text(), work) << c.what;
+        EXPECT_TRUE(ed.modified()) << c.what;
+        EXPECT_EQ(ed.path(), file) << c.what;
+        EXPECT_EQ(ReadRaw(file), "former") << c.what;
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"former.txt"}) << c.what;
+    }
 
     // Without a path: the chosen file cannot be written either.
+    TempFolder dir;
     Editor fresh;
     fresh.Type("more work");
     fresh.ChooseFile(dir.Path("missing folder\\x.txt"));
@@ -366,6 +453,8 @@ TEST(SaveCommand, AFailedWriteIsReportedAndKeepsTheUsersText) {
     ASSERT_EQ(fresh.boxes(), 1u);
     EXPECT_EQ(fresh.lastBox().caption, "错误");
     EXPECT_TRUE(fresh.modified());
+    EXPECT_EQ(fresh.text(), "more work");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
 TEST(SaveCommand, CharactersOutsideGbkAreAskedAboutFirst) {

@@ -38,6 +38,17 @@ inline std::string ReadRaw(const std::string& path) {
     return bytes;
 }
 
+// A file of the given length that takes no room on disk: the system leaves the
+// unwritten part sparse.
+inline void WriteSparse(const std::string& path, long long length) {
+    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+    LARGE_INTEGER at;
+    at.QuadPart = length;
+    EXPECT_TRUE(SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h)) << path;
+    CloseHandle(h);
+}
+
 inline bool Exists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 class TempFolder {
@@ -86,6 +97,47 @@ public:
 
 private:
     std::wstring folder_;
+};
+
+// Folders nested below dir until a file name of the rest of the bytes makes a
+// path of exactly `bytes` code page 936 bytes; `chinese` puts double-byte
+// characters into the name. Removed again on destruction.
+class LongPath {
+public:
+    LongPath(const TempFolder& dir, size_t bytes, bool chinese) : folder_(dir.path()) {
+        while (bytes - folder_.size() > 120) {
+            folder_ += "\\" + std::string(90, 'd');
+            CreateDirectoryW(Wide(Raw(folder_)).c_str(), nullptr);
+            made_.push_back(folder_);
+        }
+        name_ = chinese ? "中文名" : "";
+        name_ += std::string(bytes - folder_.size() - 1 - name_.size() - 4, 'f') + ".txt";
+        path_ = folder_ + "\\" + name_;
+    }
+    ~LongPath() {
+        for (const std::string& n : Names()) DeleteFileW(Wide(Raw(folder_ + "\\" + n)).c_str());
+        for (auto it = made_.rbegin(); it != made_.rend(); ++it) RemoveDirectoryW(Wide(Raw(*it)).c_str());
+    }
+    const std::string& path() const { return path_; }
+    const std::string& name() const { return name_; }
+    // The same file for the raw helpers, which take it at any length this way.
+    static std::string Raw(const std::string& full) { return "\\\\?\\" + full; }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAW fd;
+        HANDLE h = FindFirstFileW(Wide(Raw(folder_) + "\\*").c_str(), &fd);
+        if (h == INVALID_HANDLE_VALUE) return names;
+        do {
+            const std::wstring n = fd.cFileName;
+            if (n != L"." && n != L"..") names.push_back(WideToCp936(n));
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+        return names;
+    }
+
+private:
+    std::string folder_, name_, path_;
+    std::vector<std::string> made_;
 };
 
 // Another process that opens the file with no sharing and keeps it open.

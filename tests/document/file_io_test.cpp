@@ -42,6 +42,52 @@ TEST(ReadFileBytes, AFileLockedByAnotherProcessIsAFailure) {
     EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
 }
 
+TEST(ReadFileBytes, AFileAboveTheLimitIsRefusedBeforeItIsRead) {
+    TempFolder dir;
+    struct Case {
+        long long length;
+        bool read;
+    };
+    const Case cases[] = {{kMaxReadBytes, true}, {kMaxReadBytes + 1, false}, {200LL * 1024 * 1024, false}};
+    for (const Case& c : cases) {
+        const std::string path = dir.Path("large.txt");
+        WriteSparse(path, c.length);
+        Bytes bytes = "stale";
+        DWORD error = 0;
+        EXPECT_EQ(ReadFileBytes(path, bytes, error), c.read) << c.length;
+        if (c.read) {
+            EXPECT_EQ(bytes.size(), static_cast<size_t>(c.length));
+        } else {
+            EXPECT_EQ(error, static_cast<DWORD>(ERROR_FILE_TOO_LARGE)) << c.length;
+            EXPECT_EQ(bytes, "") << c.length;
+        }
+    }
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"large.txt"});
+}
+
+TEST(FileBytes, APathOfAnyLengthNamesExactlyThatFile) {
+    struct Case {
+        size_t bytes;
+        bool chinese;
+    };
+    // MAX_PATH is 260 with the NUL: 259 is the longest plain path, the names
+    // made beside the target are longer still.
+    const Case cases[] = {{259, false}, {260, false}, {260, true}, {300, false}};
+    for (const Case& c : cases) {
+        TempFolder dir;
+        LongPath lp(dir, c.bytes, c.chinese);
+        ASSERT_EQ(lp.path().size(), c.bytes);
+        DWORD error = 0;
+        Bytes bytes;
+        EXPECT_TRUE(WriteFileBytes(lp.path(), "new file", error)) << c.bytes << " " << error;
+        EXPECT_TRUE(WriteFileBytes(lp.path(), "replaced", error)) << c.bytes << " " << error;
+        EXPECT_EQ(ReadRaw(LongPath::Raw(lp.path())), "replaced") << c.bytes;
+        EXPECT_TRUE(ReadFileBytes(lp.path(), bytes, error)) << c.bytes << " " << error;
+        EXPECT_EQ(bytes, "replaced") << c.bytes;
+        EXPECT_EQ(lp.Names(), std::vector<std::string>{lp.name()}) << c.bytes;
+    }
+}
+
 TEST(WriteFileBytes, WritesExactlyTheBytesAndNothingElse) {
     TempFolder dir;
     const std::string fresh = dir.Path("新文件.txt");

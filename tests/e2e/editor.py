@@ -209,11 +209,25 @@ def focus_x_window(title):
 
 
 def answer_file_dialog(title, path):
-    """Types a Windows path into the file dialog titled `title` and confirms it."""
-    wait_until(lambda: window_titled(title), what=f"the {title} dialog")
+    """Types a Windows path into the file dialog titled `title` and confirms it.
+    xdotool types a character outside the keyboard's map by remapping a key for
+    it, and now and then Wine misses one of two such characters in a row: each
+    goes alone, and the name is typed again until the field holds it."""
+    dialog = wait_until(lambda: window_titled(title), what=f"the {title} dialog")
     focus_x_window(title)
-    xdotool("key", "--clearmodifiers", "ctrl+a")
-    xdotool("type", "--delay", 15, path)
+    for _ in range(3):
+        xdotool("key", "--clearmodifiers", "ctrl+a")
+        for part in re.split(r"([^\x00-\x7f])", path):
+            if part:
+                xdotool("type", "--delay", 15, part)
+                if not part.isascii():
+                    time.sleep(0.2)
+        try:
+            wait_until(lambda: any(c["text"] == path for c in probe("children", str(dialog["hwnd"]))["children"]),
+                       timeout=3, what="the typed name")
+            break
+        except AssertionError:
+            continue
     xdotool("key", "Return")
 
 

@@ -161,45 +161,6 @@ class FileCommands(unittest.TestCase):
             wait_closed("字体")
             self.assertIsNone(ed.proc.poll())
 
-    def test_a_full_disk_leaves_the_former_file_as_it_was(self):
-        disk = self.path("small-disk")
-        os.mkdir(disk)
-        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", disk],
-                          capture_output=True).returncode != 0:
-            self.skipTest("no tmpfs mount here")
-        try:
-            target = os.path.join(disk, "target.txt")
-            former = gbk("原来的内容\r\n") * 50
-            with open(target, "wb") as f:
-                f.write(former)
-            try:  # fill the disk to the last byte
-                with open(os.path.join(disk, "filler"), "wb") as f:
-                    while True:
-                        f.write(b"\0" * 4096)
-                        f.flush()
-            except OSError:
-                pass
-            self.write("big.txt", b"0123456789abcdef\r\n" * 20000)  # 360 KB, more than the disk holds
-            with Editor() as ed:
-                self.open_file(ed, "big.txt")
-                wait_until(lambda: len(ed.edit_box()["text"]) == 360000, what="the big text")
-                ed.choose("文件", "另存为")
-                answer_file_dialog("打开", to_windows_path(target))
-                # The dialog asks before replacing an existing file: yes.
-                wait_until(lambda: len([w for w in top_windows() if w["text"] == "打开"]) >= 2,
-                           what="the overwrite question")
-                xdotool("key", "Return")
-                box, text = message_box("错误")
-                self.assertTrue(text.startswith("无法保存文件：" + to_windows_path(target) + "\r\n"), text)
-                self.assertIsNone(ed.proc.poll())
-            with open(target, "rb") as f:
-                self.assertEqual(f.read(), former)
-            self.assertEqual(sorted(os.listdir(disk)), ["filler", "target.txt"])
-        finally:
-            subprocess.run(["umount", disk], capture_output=True)
-            if os.path.ismount(disk):
-                subprocess.run(["umount", "-l", disk], capture_output=True)
-
 
 if __name__ == "__main__":
     unittest.main()

@@ -29,6 +29,7 @@ bool ScriptedServices::ShowFileDialog(const FileDialogRequest& request, std::str
     const FileAnswer a = fileAnswers.front();
     fileAnswers.pop_front();
     if (a.ok) chosenPath = a.path;
+    if (a.then) a.then();
     return a.ok;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,9 @@ public:
     int defaultMessageBoxAnswer = kAnswerCancel;
     struct TextAnswer { bool ok; std::string text; };
     std::deque<TextAnswer> textAnswers;
-    struct FileAnswer { bool ok; std::string path; };
+    // then, when given, runs in the moment after the user confirmed: another
+    // program may act on the chosen file before the command reads it.
+    struct FileAnswer { bool ok; std::string path; std::function<void()> then = nullptr; };
     std::deque<FileAnswer> fileAnswers;
     struct FontAnswer { bool ok; FontDialogValues values; };
     std::deque<FontAnswer> fontAnswers;
