@@ -43,6 +43,13 @@ inline double NowMs() {
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// The line scripts/bench.sh collects into its table: what was measured, the
+// ratio, its goal ("<= 1.10", "< 1", or "-" for none) and what it is a ratio to.
+inline void Report(const char* what, double ratio, const char* goal, const char* baseline) {
+    std::printf("RESULT|%s|%.3f|%s|%s\n", what, ratio, goal, baseline);
+    std::fflush(stdout);
+}
+
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

@@ -16,10 +16,37 @@ add_library(tamsu_core STATIC ${TAMSU_CORE_SOURCES})
 target_include_directories(tamsu_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_compile_options(tamsu_core PRIVATE ${TAMSU_COMPILE_OPTIONS})
 
+# The libraries only a command needs (the file, font and print dialogs, the
+# print job, the shell) are loaded when first called rather than at start-up,
+# where each costs Wine several milliseconds. GNU toolchains make such
+# delay-import libraries with dlltool.
+set(TAMSU_DELAY_LOADED comdlg32=comdlg32.dll winspool=winspool.drv shell32=shell32.dll)
+set(TAMSU_DELAY_LIBS "")
+foreach(entry ${TAMSU_DELAY_LOADED})
+  string(REPLACE "=" ";" entry ${entry})
+  list(GET entry 0 lib)
+  list(GET entry 1 dll)
+  find_library(TAMSU_IMPORT_LIB_${lib} NAMES lib${lib}.a ${lib})
+  if(CMAKE_DLLTOOL AND CMAKE_NM AND TAMSU_IMPORT_LIB_${lib})
+    set(out ${CMAKE_BINARY_DIR}/delay/lib${lib}_delay.a)
+    add_custom_command(OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delay
+      COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DDLLTOOL=${CMAKE_DLLTOOL} -DIMPORT_LIB=${TAMSU_IMPORT_LIB_${lib}}
+              -DDLL=${dll} -DOUTPUT=${out} -P ${CMAKE_SOURCE_DIR}/cmake/delay_import.cmake
+      DEPENDS ${CMAKE_SOURCE_DIR}/cmake/delay_import.cmake
+      COMMENT "Delay-import library for ${dll}")
+    list(APPEND TAMSU_DELAY_LIBS ${out})
+  else()
+    list(APPEND TAMSU_DELAY_LIBS ${lib})  # no dlltool: an ordinary import
+  endif()
+endforeach()
+add_custom_target(tamsu_delay_libs DEPENDS ${TAMSU_DELAY_LIBS})
+
 add_library(tamsu_win STATIC ${TAMSU_WIN_SOURCES})
 target_compile_options(tamsu_win PRIVATE ${TAMSU_COMPILE_OPTIONS})
-target_link_libraries(tamsu_win PUBLIC tamsu_core jpeg
-  comctl32 comdlg32 ole32 oleaut32 uuid shell32 shlwapi advapi32 ws2_32 rasapi32 winspool gdi32 user32 kernel32
+add_dependencies(tamsu_win tamsu_delay_libs)
+target_link_libraries(tamsu_win PUBLIC tamsu_core jpeg ${TAMSU_DELAY_LIBS}
+  comctl32 ole32 oleaut32 uuid shlwapi advapi32 ws2_32 rasapi32 gdi32 user32 kernel32
   windowscodecs)
 
 set(TAMSU_RESOURCES ${CMAKE_SOURCE_DIR}/resources/tamsu.rc)

@@ -18,14 +18,26 @@ std::wstring Cp936ToWide(std::string_view text) {
 }
 
 std::string WideToCp936(std::wstring_view text) {
-    if (text.empty() || text.size() > INT_MAX / 2) return {};
+    std::string out;
+    WideToCp936(text, out);
+    return out;
+}
+
+void WideToCp936(std::wstring_view text, std::string& out) {
+    out.clear();
+    if (text.empty() || text.size() > INT_MAX / 2) return;
     const int n = WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                                       nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0)
-        WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr,
-                            nullptr);
-    return out;
+    if (n <= 0) return;
+    out.resize(static_cast<size_t>(n));
+    WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+}
+
+size_t Cp936Length(std::wstring_view text) {
+    if (text.empty() || text.size() > INT_MAX / 2) return 0;
+    const int n = WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    return n > 0 ? static_cast<size_t>(n) : 0;
 }
 
 bool FitsCp936(std::wstring_view text) {

@@ -266,6 +266,20 @@ int main(int argc, char** argv) {
         std::puts(ok ? "{\"ok\":true}" : "{\"ok\":false}");
         return ok ? 0 : 1;
     }
+    if (argc > 1 && std::string(argv[1]) == "length") {
+        // The document's length in UTF-16 units, without copying a long text.
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        HWND box = nullptr;
+        if (main) EnumChildWindows(main, FindDocumentBox, reinterpret_cast<LPARAM>(&box));
+        DWORD_PTR units = 0;
+        const bool ok = box && SendMessageTimeoutW(box, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &units);
+        if (!ok) {
+            std::puts("{\"units\":-1}");
+            return 1;
+        }
+        std::printf("{\"units\":%llu}\n", static_cast<unsigned long long>(units));
+        return 0;
+    }
     if (argc > 2 && std::string(argv[1]) == "lock") {
         // Another process holding a file, as an editor or a virus scanner would.
         const int n = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_window.h"
+#include "ui/cp936_conversion.h"
 #include "ui/controls/timer_control.h"
 
 namespace tamsu::test {
@@ -99,6 +100,63 @@ TEST(EditBox, OffsetsAndSelTextCountCp936BytesOverMixedText) {
     EXPECT_EQ(Hex(ui.GetText(ControlId::编辑框1, edit_prop::SelText)), "0D 0A B0 61");
     SendMessageW(w.edit(), EM_SETSEL, 3, 3);
     EXPECT_EQ(ui.GetText(ControlId::编辑框1, edit_prop::SelText), "");
+}
+
+// Text pasted from elsewhere can hold characters that code page 936 lacks;
+// each counts as the bytes its conversion gives ('?'), a surrogate pair as
+// whatever the conversion makes of it, and offsets still land on the same
+// characters both ways.
+TEST(EditBox, OffsetsRoundTripOverCharactersOutsideTheCodePage) {
+    TestWindow w;
+    auto& ui = w.ui();
+    const std::wstring text = L"a\uD55C\U0001F600\u4E2Dx\r\n\U0001F600";  // a 한 😀 中 x CR LF 😀
+    SetWindowTextW(w.edit(), text.c_str());
+    for (const size_t start : {0u, 1u, 2u, 4u, 5u, 6u, 8u, 10u}) {  // every character start, and the end
+        for (const size_t end : {start, start + 1, text.size()}) {
+            if (end > text.size() || (end == start + 1 && (start == 2 || start == 8))) continue;  // not inside a pair
+            SendMessageW(w.edit(), EM_SETSEL, start, static_cast<LPARAM>(end));
+            const int selStart = ui.GetInt(ControlId::编辑框1, edit_prop::SelStart);
+            const int selLength = ui.GetInt(ControlId::编辑框1, edit_prop::SelLength);
+            EXPECT_EQ(static_cast<size_t>(selStart), WideToCp936(text.substr(0, start)).size()) << start;
+            EXPECT_EQ(static_cast<size_t>(selLength), WideToCp936(text.substr(start, end - start)).size()) << start;
+            SendMessageW(w.edit(), EM_SETSEL, 0, 0);
+            ui.SetInt(ControlId::编辑框1, edit_prop::SelStart, selStart);
+            ui.SetInt(ControlId::编辑框1, edit_prop::SelLength, selLength);
+            DWORD s = 0, e = 0;
+            SendMessageW(w.edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+            EXPECT_EQ(s, start) << start << "-" << end;
+            EXPECT_EQ(e, end) << start << "-" << end;
+        }
+    }
+}
+
+// A long document: offsets near its start and its end, and beyond it.
+TEST(EditBox, OffsetsInALongDocumentNearItsStartAndEnd) {
+    TestWindow w;
+    auto& ui = w.ui();
+    std::string text;
+    while (text.size() < 200000) text += "ab行\r\n";
+    text += "终点";
+    ui.SetText(ControlId::编辑框1, edit_prop::Text, text);
+    const size_t units = Cp936ToWide(text).size();
+    struct Case { int start, length; size_t unitStart, unitEnd; };
+    const int n = static_cast<int>(text.size());
+    // An offset inside a character moves past it.
+    for (const Case c : {Case{2, 2, 2, 3}, Case{3, 1, 3, 3}, Case{n - 4, 4, units - 2, units},
+                         Case{n - 3, 100, units - 1, units}, Case{n + 5, 0, units, units}}) {
+        ui.SetInt(ControlId::编辑框1, edit_prop::SelStart, c.start);
+        ui.SetInt(ControlId::编辑框1, edit_prop::SelLength, c.length);
+        DWORD s = 0, e = 0;
+        SendMessageW(w.edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+        EXPECT_EQ(s, c.unitStart) << c.start;
+        EXPECT_EQ(e, c.unitEnd) << c.start;
+    }
+    SendMessageW(w.edit(), EM_SETSEL, units - 2, static_cast<LPARAM>(units));
+    EXPECT_EQ(ui.GetInt(ControlId::编辑框1, edit_prop::SelStart), n - 4);
+    EXPECT_EQ(ui.GetInt(ControlId::编辑框1, edit_prop::SelLength), 4);
+    EXPECT_EQ(ui.GetText(ControlId::编辑框1, edit_prop::SelText), "终点");
+    ui.SetInt(ControlId::编辑框1, edit_prop::SelStart, -1);
+    EXPECT_EQ(ui.GetInt(ControlId::编辑框1, edit_prop::SelStart), n);
 }
 
 TEST(EditBox, ScrollBarsSwitchKeepsEverythingOfTheUsers) {

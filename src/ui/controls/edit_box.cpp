@@ -19,11 +19,28 @@ std::wstring WindowTextOf(HWND hwnd) {
     return text;
 }
 
+// The first `units` units of the window's text (all of it when shorter): an
+// offset near the start of a long document needs no copy of the rest.
+std::wstring WindowTextPrefix(HWND hwnd, size_t units) {
+    const size_t n = std::min(static_cast<size_t>(std::max(GetWindowTextLengthW(hwnd), 0)), units);
+    std::wstring text(n + 1, L'\0');
+    const int got = GetWindowTextW(hwnd, text.data(), static_cast<int>(n + 1));
+    text.resize(static_cast<size_t>(std::max(got, 0)));
+    return text;
+}
+
+size_t ConvertPiece(std::wstring_view piece, std::string* out) {
+    if (!out) return Cp936Length(piece);
+    WideToCp936(piece, *out);
+    return out->size();
+}
+
+size_t ByteLength(std::wstring_view text) { return Cp936ByteLength(text, ConvertPiece); }
+
 }  // namespace
 
 EditBox::EditBox(const ControlLayout& layout, ControlModel& model)
     : Control(layout, model),
-      storedText_(),
       textColor_(layout.edit.textColor),
       backColor_(layout.edit.backColor),
       borderStyle_(std::clamp(layout.edit.borderStyle, 0, 5)),
@@ -155,10 +172,13 @@ int EditBox::GetInt(int prop) {
             FlushPendingText();
             DWORD start = 0, end = 0;
             SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-            const std::string text = WideToCp936(WindowTextOf(hwnd_));
-            const size_t s = Cp936UnitsToBytes(text, start);
-            if (prop == edit_prop::SelStart) return static_cast<int>(s);
-            return static_cast<int>(Cp936UnitsToBytes(text, end) - s);
+            // Only the text before the selection's end is read and converted.
+            const std::wstring text = WindowTextPrefix(hwnd_, std::max(start, end));
+            const std::wstring_view view(text);
+            const size_t s = ByteLength(view.substr(0, std::min<size_t>(start, view.size())));
+            if (prop == edit_prop::SelStart) return static_cast<int>(std::min<size_t>(s, INT_MAX));
+            const size_t length = end > start ? ByteLength(view.substr(std::min<size_t>(start, view.size()))) : 0;
+            return static_cast<int>(std::min<size_t>(length, INT_MAX));
         }
         default: return Control::GetInt(prop);
     }
@@ -187,7 +207,7 @@ void EditBox::SetInt(int prop, int value) {
         }
         case edit_prop::SelStart:
             if (value == -1) {
-                storedSelStart_ = static_cast<int>(std::min<size_t>(GetText(edit_prop::Text).size(), INT_MAX));
+                storedSelStart_ = static_cast<int>(std::min<size_t>(TextByteLength(), INT_MAX));
                 storedSelLength_ = 0;
             } else {
                 storedSelStart_ = std::max(value, 0);
@@ -197,7 +217,7 @@ void EditBox::SetInt(int prop, int value) {
         case edit_prop::SelLength:
             if (value == -1) {
                 storedSelStart_ = 0;
-                storedSelLength_ = static_cast<int>(std::min<size_t>(GetText(edit_prop::Text).size(), INT_MAX));
+                storedSelLength_ = static_cast<int>(std::min<size_t>(TextByteLength(), INT_MAX));
             } else {
                 storedSelLength_ = std::max(value, 0);
             }
@@ -208,13 +228,31 @@ void EditBox::SetInt(int prop, int value) {
     }
 }
 
+size_t EditBox::TextByteLength() {
+    if (textPending_) return ByteLength(pendingText_);
+    return ByteLength(WindowTextOf(hwnd_));
+}
+
+// Maps the stored byte offsets to the control's units reading and converting
+// only the text before the selection's end, piece by piece: a selection in a
+// long document makes no CP936 copy of all of it.
 void EditBox::ApplySelection() {
     FlushPendingText();
-    const std::string text = WideToCp936(WindowTextOf(hwnd_));
-    const long long end = static_cast<long long>(storedSelStart_) + storedSelLength_;
-    const size_t startUnits = Cp936BytesToUnits(text, static_cast<size_t>(storedSelStart_));
-    const size_t endUnits = Cp936BytesToUnits(text, static_cast<size_t>(std::min<long long>(end, INT_MAX)));
-    SendMessageW(hwnd_, EM_SETSEL, startUnits, static_cast<LPARAM>(endUnits));
+    const size_t start = static_cast<size_t>(storedSelStart_);
+    const long long last = static_cast<long long>(storedSelStart_) + storedSelLength_;
+    const size_t end = static_cast<size_t>(std::min<long long>(last, INT_MAX));
+    // Every character takes a byte at least, so the characters that start
+    // before `end` lie in its first end + 1 units, unless surrogate pairs
+    // converted to fewer bytes than units: then the whole text is read.
+    std::wstring text = WindowTextPrefix(hwnd_, end + 1);
+    Cp936Place from = Cp936PlaceAtByte(std::wstring_view(text), start, ConvertPiece);
+    Cp936Place to = Cp936PlaceAtByte(std::wstring_view(text), end, ConvertPiece, from);
+    if (text.size() == end + 1 && to.units + 1 >= text.size()) {
+        text = WindowTextOf(hwnd_);
+        from = Cp936PlaceAtByte(std::wstring_view(text), start, ConvertPiece);
+        to = Cp936PlaceAtByte(std::wstring_view(text), end, ConvertPiece, from);
+    }
+    SendMessageW(hwnd_, EM_SETSEL, from.units, static_cast<LPARAM>(to.units));
     SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
 }
 
@@ -231,8 +269,7 @@ void EditBox::SetBool(int prop, bool value) { Control::SetBool(prop, value); }
 std::string EditBox::GetText(int prop) {
     switch (prop) {
         case edit_prop::Text:
-            storedText_ = WideToCp936(textPending_ ? pendingText_ : WindowTextOf(hwnd_));
-            return storedText_;
+            return WideToCp936(textPending_ ? pendingText_ : WindowTextOf(hwnd_));
         case edit_prop::SelText: {
             FlushPendingText();
             DWORD start = 0, end = 0;
@@ -249,7 +286,6 @@ std::string EditBox::GetText(int prop) {
 void EditBox::SetText(int prop, const std::string& value) {
     switch (prop) {
         case edit_prop::Text:
-            storedText_ = value;
             pendingText_ = Cp936ToWide(value);
             textPending_ = true;
             model_.RaiseEvent(id(), EventKind::TextChanged);
@@ -289,7 +325,6 @@ void EditBox::Rebuild() {
     const std::wstring text = written ? std::move(pendingText_) : WindowTextOf(old);
     textPending_ = false;
     pendingText_.clear();
-    if (!written) storedText_ = WideToCp936(text);
     const bool hadFocus = GetFocus() == old;
     const bool modified = !written && SendMessageW(old, EM_GETMODIFY, 0, 0) != 0;
     const bool visible = IsWindowVisible(old) != FALSE;

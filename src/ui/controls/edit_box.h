@@ -33,12 +33,12 @@ private:
     DWORD ExStyle() const;
     void Rebuild();
     void ApplySelection();
+    size_t TextByteLength();
     void SetWindowTextSilently(const std::wstring& text);
     void FlushPendingText();
     void ReplaceFont(HFONT font, bool owned);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
 
-    std::string storedText_;
     int textColor_;
     int backColor_;
     bool hasFontRecord_ = false;
