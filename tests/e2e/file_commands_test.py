@@ -1,30 +1,13 @@
 """The File commands on the real editor, chosen from the pop-up menus, through
 the system's own file dialogs."""
 import os
-import shutil
 import subprocess
-import tempfile
 import time
 import unittest
 
+from file_cases import FileCase, children, gbk, message_box
 from editor import (Editor, answer_file_dialog, focus_x_window, move_pointer, probe, to_windows_path,
                     top_windows, wait_closed, wait_until, window_titled, xdotool)
-
-
-def gbk(text):
-    return text.encode("gbk")
-
-
-def children(title):
-    window = wait_until(lambda: window_titled(title), what=f"the window {title}")
-    return [c for c in probe("children", str(window["hwnd"]))["children"] if c["visible"]]
-
-
-def message_box(caption):
-    """The box and its message (the one child text that is not a button's)."""
-    box = wait_until(lambda: window_titled(caption), what=f"the message box {caption}")
-    texts = [c["text"] for c in probe("children", str(box["hwnd"]))["children"] if c["class"] != "Button"]
-    return box, "".join(texts)
 
 
 def click_button(title, text):
@@ -35,36 +18,7 @@ def click_button(title, text):
     xdotool("click", 1)
 
 
-class FileCommands(unittest.TestCase):
-    def setUp(self):
-        self.dir = tempfile.mkdtemp(prefix="tamsu-files-")
-
-    def tearDown(self):
-        shutil.rmtree(self.dir, ignore_errors=True)
-
-    def path(self, name):
-        return os.path.join(self.dir, name)
-
-    def write(self, name, data):
-        with open(self.path(name), "wb") as f:
-            f.write(data)
-        return self.path(name)
-
-    def read(self, name):
-        with open(self.path(name), "rb") as f:
-            return f.read()
-
-    def read_if_there(self, name):
-        try:
-            return self.read(name)
-        except FileNotFoundError:
-            return None
-
-    def open_file(self, ed, name):
-        ed.choose("文件", "打开")
-        answer_file_dialog("打开", to_windows_path(self.path(name)))
-        wait_closed("打开")
-
+class FileCommands(FileCase):
     def test_an_opened_gbk_file_saved_under_a_new_name_is_equal_byte_for_byte(self):
         text = "中文测试，第一行\r\n第二行 second line\r\n\r\n末行没有换行"
         source = self.path("source.txt")

@@ -3,42 +3,13 @@ through the system's own file dialogs: the former file intact, the document inta
 the user told, no temporary file left."""
 import contextlib
 import os
-import re
-import shutil
 import subprocess
-import tempfile
 import time
 import unittest
 
+from file_cases import FileCase, children, gbk, message_box
 from editor import (ENV, PROBE, Editor, answer_file_dialog, focus_x_window, probe, to_windows_path, top_windows,
                     wait_closed, wait_until, window_titled, xdotool)
-
-
-
-
-
-
-
-
-
-def gbk(text):
-    return text.encode("gbk")
-
-
-
-
-
-
-def children(title):
-    window = wait_until(lambda: window_titled(title), what=f"the window {title}")
-    return [c for c in probe("children", str(window["hwnd"]))["children"] if c["visible"]]
-
-
-def message_box(caption):
-    """The box and its message (the one child text that is not a button's)."""
-    box = wait_until(lambda: window_titled(caption), what=f"the message box {caption}")
-    texts = [c["text"] for c in probe("children", str(box["hwnd"]))["children"] if c["class"] != "Button"]
-    return box, "".join(texts)
 
 
 def document_path(ed):
@@ -83,36 +54,7 @@ def locked(path):
         holder.stdout.close()
 
 
-class FileFaults(unittest.TestCase):
-    def setUp(self):
-        self.dir = tempfile.mkdtemp(prefix="tamsu-files-")
-
-    def tearDown(self):
-        shutil.rmtree(self.dir, ignore_errors=True)
-
-    def path(self, name):
-        return os.path.join(self.dir, name)
-
-    def write(self, name, data):
-        with open(self.path(name), "wb") as f:
-            f.write(data)
-        return self.path(name)
-
-    def read(self, name):
-        with open(self.path(name), "rb") as f:
-            return f.read()
-
-    def read_if_there(self, name):
-        try:
-            return self.read(name)
-        except FileNotFoundError:
-            return None
-
-    def open_file(self, ed, name):
-        ed.choose("文件", "打开")
-        answer_file_dialog("打开", to_windows_path(self.path(name)))
-        wait_closed("打开")
-
+class FileFaults(FileCase):
     def set_document(self, text):
         """The document's text as if just opened: not modified, so Open does not ask first."""
         source = self.path("document.utf8")
