@@ -2,6 +2,7 @@
 // would see them, from outside the editor's process. Prints one JSON object.
 //   probe.exe            the editor's main window and its children
 //   probe.exe top        every visible top-level window (menus, dialogs, boxes)
+//   probe.exe command N  posts menu entry N's command (20000 + N) to the main window
 //   probe.exe processes  every process of the prefix: pid, parent pid, exe name
 //   probe.exe kill PID   ends that one process
 //   probe.exe resources  the editor's GUI object counts and memory (see Resources)
@@ -218,7 +219,12 @@ int Resources() {
 // Commands that act rather than read: each prints {"ok":true|false}.
 int Act(const std::string& verb, unsigned long value) {
     bool ok = false;
-    if (verb == "kill") {
+    if (verb == "command") {
+        // A benchmark's road to a command without the pointer: the posted
+        // WM_COMMAND that choosing menu entry N sends.
+        HWND main = FindWindowW(L"TamsuNotepadWindow", nullptr);
+        ok = main && PostMessageW(main, WM_COMMAND, 20000 + value, 0);
+    } else if (verb == "kill") {
         if (HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, value)) {
             ok = TerminateProcess(h, 1) && WaitForSingleObject(h, 10000) == WAIT_OBJECT_0;
             CloseHandle(h);
